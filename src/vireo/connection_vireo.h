@@ -1,0 +1,39 @@
+// The connection to the Vireo software controller on this PC.
+#pragma once
+
+#include "shared/connection/connection_base.h"
+
+namespace Kova::TesselApi::Vireo {
+
+// The operation tables name their types as the shared interfaces see them.
+using namespace Shared;
+
+class Connection_Vireo final : public Shared::ConnectionBase {
+public:
+    explicit Connection_Vireo(Shared::EventFunction eventFunction);
+    ~Connection_Vireo() override;
+
+    // Each row of the operation tables names its provider: Base rows are ConnectionBase's,
+    // Vireo rows are written in this class's sources, NotSupported rows are generated.
+#define KOVA_OP(ret, name, params, provider) KOVA_VIREO_DECLARE_##provider(ret, name, params)
+#define KOVA_VIREO_DECLARE_Base(ret, name, params)
+#define KOVA_VIREO_DECLARE_Vireo(ret, name, params) ret name params override;
+#define KOVA_VIREO_DECLARE_NotSupported(ret, name, params) ret name params override;
+#include "shared/connection/ops/01_connection_params.def"
+#include "shared/connection/ops/main_table.def"
+#undef KOVA_VIREO_DECLARE_NotSupported
+#undef KOVA_VIREO_DECLARE_Vireo
+#undef KOVA_VIREO_DECLARE_Base
+#undef KOVA_OP
+
+#include "vireo/parameter_overrides.inc"
+
+    // Two slots of this connection type's own, kept for the layout of the object; they do nothing.
+    virtual void ReservedOperation1() {}
+    virtual void ReservedOperation2() {}
+
+private:
+    bool connected_ = false;
+};
+
+}  // namespace Kova::TesselApi::Vireo
