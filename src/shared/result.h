@@ -13,55 +13,35 @@ inline constexpr Result kSystemKind = 0x200000000ull;
 inline constexpr Result kControllerKind = 0x400000000ull;
 inline constexpr Result kFatalMark = 0x8000000000ull;
 
+// How each code is produced; the table lives in errors/error_codes.def with the codes' texts.
+enum class ErrorMark { Plain, Fatal, CaughtOnly, NotProduced };
+
 enum ErrorCode : std::uint32_t {
-    Api_Unknown = 0,
-    Fail = 1,
-    NotSupported = 2,
-    ConnectionModule = 3,
-    InvalidContext = 4,
-    TokenTable = 5,
-    Timeout = 6,
-    UnknownFloatingPointFormat = 7,
-    Remote_TokenBuffer = 8,
-    FatalFail = 9,
-    UnsupportedController = 10,
-    BadResponse = 11,
-    BadArgument = 12,
-    Reopen = 13,
-    BufferTooSmall = 14,
-    SocketRead = 15,
-    SocketWrite = 16,
-    LowLevelError = 17,
-    VersionMismatch = 18,
-    Compression = 19,
-    Abort = 20,
-    Disconnected = 21,
-    InvalidParamBlock = 22,
-    OutOfRange = 23,
-    CapacityExceeded = 24,
-    Project = 25,
+#define KOVA_ERROR_CODE(code, name, description, mark) name = code,
+#include "shared/errors/error_codes.def"
+#undef KOVA_ERROR_CODE
 };
 
-inline constexpr std::uint32_t kErrorCodeCount = 26;
+inline constexpr std::uint32_t kErrorCodeCount = 0
+#define KOVA_ERROR_CODE(code, name, description, mark) +1
+#include "shared/errors/error_codes.def"
+#undef KOVA_ERROR_CODE
+    ;
+
+constexpr ErrorMark MarkOf(ErrorCode code) {
+    switch (code) {
+#define KOVA_ERROR_CODE(code, name, description, mark) \
+    case name:                                          \
+        return ErrorMark::mark;
+#include "shared/errors/error_codes.def"
+#undef KOVA_ERROR_CODE
+    }
+    return ErrorMark::Plain;
+}
 
 // Transport and binding failures leave the connection unusable; they carry the fatal mark.
-constexpr bool IsFatal(ErrorCode code) {
-    switch (code) {
-    case ConnectionModule:
-    case InvalidContext:
-    case Timeout:
-    case FatalFail:
-    case BadResponse:
-    case SocketRead:
-    case SocketWrite:
-    case LowLevelError:
-    case VersionMismatch:
-    case Compression:
-        return true;
-    default:
-        return false;
-    }
-}
+// Api_Unknown gets it only as kCaughtException.
+constexpr bool IsFatal(ErrorCode code) { return MarkOf(code) == ErrorMark::Fatal; }
 
 // The result of a library code, with the mark that code is always produced with.
 constexpr Result Error(ErrorCode code) {

@@ -1,0 +1,21 @@
+# Cross build for 64-bit Windows with Debian's MinGW-w64 (posix thread model, for std::thread).
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+
+set(KOVA_MINGW_TRIPLE x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER ${KOVA_MINGW_TRIPLE}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${KOVA_MINGW_TRIPLE}-g++-posix)
+set(CMAKE_RC_COMPILER ${KOVA_MINGW_TRIPLE}-windres)
+set(CMAKE_OBJDUMP ${KOVA_MINGW_TRIPLE}-objdump)
+
+set(CMAKE_FIND_ROOT_PATH /usr/${KOVA_MINGW_TRIPLE})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# The runtime goes inside each binary, so a DLL or test executable runs with nothing beside it.
+set(KOVA_MINGW_STATIC_RUNTIME "-static -static-libgcc -static-libstdc++")
+set(CMAKE_EXE_LINKER_FLAGS_INIT "${KOVA_MINGW_STATIC_RUNTIME}")
+set(CMAKE_SHARED_LINKER_FLAGS_INIT "${KOVA_MINGW_STATIC_RUNTIME}")
+set(CMAKE_MODULE_LINKER_FLAGS_INIT "${KOVA_MINGW_STATIC_RUNTIME}")

@@ -1,0 +1,20 @@
+/* The C type behind each value type named in the parameter tables (*.def beside this file). */
+#ifndef KOVA_PARAMETERS_VALUE_TYPES_H
+#define KOVA_PARAMETERS_VALUE_TYPES_H
+
+#include <stdbool.h>
+#include <stdint.h>
+
+#define KOVA_PARAMETER_TYPE_Double double
+#define KOVA_PARAMETER_TYPE_Int64 int64_t
+#define KOVA_PARAMETER_TYPE_UInt64 uint64_t
+#define KOVA_PARAMETER_TYPE_Int32 int32_t
+#define KOVA_PARAMETER_TYPE_UInt32 uint32_t
+#define KOVA_PARAMETER_TYPE_Int16 int16_t
+#define KOVA_PARAMETER_TYPE_UInt16 uint16_t
+#define KOVA_PARAMETER_TYPE_Bool bool
+
+/* The identifier of a parameter that the library cannot reach: it goes by command line only. */
+#define KOVA_PARAMETER_NO_IDENTIFIER 0xFFFFFFFFu
+
+#endif

@@ -1,0 +1,35 @@
+# Shared by the set-up scripts: package installation and build locations.
+# shellcheck shell=bash
+
+KOVA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+KOVA_BUILD_ROOT=${KOVA_BUILD_ROOT:-$KOVA_ROOT/build}
+KOVA_JOBS=${KOVA_JOBS:-$(nproc 2>/dev/null || echo 2)}
+
+# Installs the Debian packages among the arguments that are not installed yet.
+kova_ensure_packages() {
+    local missing=() pkg
+    for pkg in "$@"; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || missing+=("$pkg")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "== installing: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+KOVA_NATIVE_PACKAGES=(cmake ninja-build g++ googletest libbenchmark-dev zlib1g-dev binutils)
+KOVA_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+                       libz-mingw-w64-dev wine wine64)
+
+# Configures (once) and builds one preset into $KOVA_BUILD_ROOT/<preset>.
+kova_build() {
+    local preset=$1 dir=$KOVA_BUILD_ROOT/$1
+    shift
+    echo "== configure $preset ($dir)"
+    (cd "$KOVA_ROOT" && cmake --preset "$preset" -B "$dir" "$@") >"$dir.configure.log" 2>&1 ||
+        { cat "$dir.configure.log"; return 1; }
+    echo "== build $preset"
+    cmake --build "$dir" --parallel "$KOVA_JOBS"
+}

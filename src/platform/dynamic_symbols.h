@@ -1,0 +1,20 @@
+// Finding modules and their functions at run time.
+#pragma once
+
+#include <cstdint>
+
+namespace Kova::TesselApi::Platform {
+
+using ModuleHandle = void*;
+using Symbol = void (*)();
+
+// A module already loaded into the process, by file name; null when it is not.
+ModuleHandle FindLoadedModule(const char* name);
+ModuleHandle LoadModule(const char* path);
+void ReleaseModule(ModuleHandle module);
+// Null when the module lacks the name.
+Symbol FindSymbol(ModuleHandle module, const char* name);
+// The number of the last failure of the calls above.
+std::uint32_t LastErrorNumber();
+
+}  // namespace Kova::TesselApi::Platform

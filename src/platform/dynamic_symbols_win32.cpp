@@ -1,0 +1,21 @@
+#include "platform/dynamic_symbols.h"
+
+#include <windows.h>
+
+namespace Kova::TesselApi::Platform {
+
+ModuleHandle FindLoadedModule(const char* name) { return GetModuleHandleA(name); }
+
+ModuleHandle LoadModule(const char* path) { return LoadLibraryA(path); }
+
+void ReleaseModule(ModuleHandle module) {
+    if (module) FreeLibrary(static_cast<HMODULE>(module));
+}
+
+Symbol FindSymbol(ModuleHandle module, const char* name) {
+    return reinterpret_cast<Symbol>(GetProcAddress(static_cast<HMODULE>(module), name));
+}
+
+std::uint32_t LastErrorNumber() { return GetLastError(); }
+
+}  // namespace Kova::TesselApi::Platform

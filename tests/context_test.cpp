@@ -1,0 +1,151 @@
+// Making, using and ending contexts through the exported functions.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "kova/tesselapi.h"
+
+namespace {
+
+constexpr kova_result kBadArgument = 0x10000000c;
+constexpr kova_result kInvalidContext = 0x8100000004;
+constexpr kova_result kNotSupported = 0x100000002;
+constexpr kova_result kVersionMismatch = 0x8100000012;
+
+constexpr kova_version kThisVersion = {KOVA_VERSION_MAJOR, KOVA_VERSION_MINOR, KOVA_VERSION_PATCH,
+                                       KOVA_VERSION_BUILD};
+
+struct Event {
+    uint32_t type;
+    kova_result result;
+    std::string text;
+};
+
+void RecordEvent(void* user, uint32_t type, uint64_t result, const char* text, uint64_t length) {
+    static_cast<std::vector<Event>*>(user)->push_back({type, result, std::string(text, length)});
+}
+
+void RecordText(void* user, const char* text, uint32_t length) {
+    static_cast<std::vector<std::string>*>(user)->emplace_back(text, length);
+}
+
+// A context that the test owns for its whole run.
+class ContextTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_EQ(kova_CreateContext(&kThisVersion, RecordEvent, &events, &context), 0u); }
+    void TearDown() override { EXPECT_EQ(kova_DestroyContext(context), 0u); }
+
+    std::vector<Event> events;
+    kova_context context = nullptr;
+};
+
+TEST(CreateContext, RefusesMissingVersionOrHandleWithoutTouchingTheHandle) {
+    kova_context context = reinterpret_cast<kova_context>(0x1234);
+    EXPECT_EQ(kova_CreateContext(nullptr, nullptr, nullptr, &context), kBadArgument);
+    EXPECT_EQ(context, reinterpret_cast<kova_context>(0x1234));
+    EXPECT_EQ(kova_CreateContext(&kThisVersion, nullptr, nullptr, nullptr), kBadArgument);
+}
+
+TEST(CreateContext, ReportsAVersionMismatchOnceBeforeReturning) {
+    for (kova_version other : {kova_version{1, 3, 0, 1396}, kova_version{2, 3, 0, 1397}, kova_version{1, 3, 1, 1397}}) {
+        std::vector<Event> events;
+        kova_context context = nullptr;
+        EXPECT_EQ(kova_CreateContext(&other, RecordEvent, &events, &context), kVersionMismatch);
+        EXPECT_EQ(context, nullptr);
+        ASSERT_EQ(events.size(), 1u);
+        EXPECT_EQ(events[0].type, 0u);
+        EXPECT_EQ(events[0].result, kVersionMismatch);
+        EXPECT_EQ(events[0].text, "Version mismatch between modules of Tessel API");
+    }
+}
+
+TEST(CreateContext, AcceptsANullEventCallback) {
+    kova_version other = {1, 3, 0, 1396};
+    kova_context context = nullptr;
+    EXPECT_EQ(kova_CreateContext(&other, nullptr, nullptr, &context), kVersionMismatch);
+    ASSERT_EQ(kova_CreateContext(&kThisVersion, nullptr, nullptr, &context), 0u);
+    EXPECT_EQ(kova_DestroyContext(context), 0u);
+}
+
+TEST(Factory, MakesOnlyTheVireoConnectionType) {
+    kova_context context = reinterpret_cast<kova_context>(0x1234);
+    for (uint32_t type : {0u, 1u, 3u, 99u}) {
+        EXPECT_EQ(kta_factory(type, &kThisVersion, nullptr, &context), kInvalidContext);
+        EXPECT_EQ(context, reinterpret_cast<kova_context>(0x1234));
+    }
+    ASSERT_EQ(kta_factory(KOVA_CONNECTION_VIREO, &kThisVersion, nullptr, &context), 0u);
+    EXPECT_EQ(kova_GetConnectionType(context), 2u);
+    EXPECT_EQ(kova_DestroyContext(context), 0u);
+}
+
+TEST(NullContext, AnswersWithoutLookingFurther) {
+    EXPECT_FALSE(kova_IsConnected(nullptr));
+    EXPECT_EQ(kova_GetConnectionType(nullptr), 0u);
+    EXPECT_EQ(kova_DestroyContext(nullptr), kInvalidContext);
+    EXPECT_EQ(kova_GetApiVersion(nullptr, nullptr), kInvalidContext);
+    EXPECT_EQ(kova_GetApiVersionStr(nullptr, nullptr, nullptr), kInvalidContext);
+}
+
+TEST_F(ContextTest, IsANewClosedVireoConnectionWithoutEvents) {
+    ASSERT_NE(context, nullptr);
+    EXPECT_EQ(kova_GetConnectionType(context), 2u);
+    EXPECT_FALSE(kova_IsConnected(context));
+    EXPECT_TRUE(events.empty());
+}
+
+TEST_F(ContextTest, TellsItsVersion) {
+    uint64_t packed = 0;
+    EXPECT_EQ(kova_GetApiVersion(context, &packed), 0u);
+    EXPECT_EQ(packed, 0x0575000000030001u);
+    EXPECT_EQ(kova_GetApiVersion(context, nullptr), kBadArgument);
+
+    std::vector<std::string> texts;
+    EXPECT_EQ(kova_GetApiVersionStr(context, RecordText, &texts), 0u);
+    EXPECT_EQ(texts, std::vector<std::string>{"1.3.0-rc1+78dad562"});
+    EXPECT_EQ(kova_GetApiVersionStr(context, nullptr, nullptr), kBadArgument);
+}
+
+TEST_F(ContextTest, ConnectionParametersAreNotOfferedButChecked) {
+    std::vector<std::string> texts;
+    EXPECT_EQ(kova_GetTcpHostName(context, nullptr, nullptr), kBadArgument);
+    EXPECT_EQ(kova_GetTcpHostName(context, RecordText, &texts), kNotSupported);
+    EXPECT_TRUE(texts.empty());
+    EXPECT_EQ(kova_SetTcpHostName(context, nullptr), kNotSupported);
+    EXPECT_EQ(kova_SetTcpPort(context, 23), kNotSupported);
+    // The port and time-out getters leave their pointers to the operation.
+    EXPECT_EQ(kova_GetTcpPort(context, nullptr), kNotSupported);
+    EXPECT_EQ(kova_GetTcpConnectTimeout(context, nullptr), kNotSupported);
+    EXPECT_EQ(kova_GetTcpCommandTimeout(context, nullptr), kNotSupported);
+    EXPECT_EQ(kova_SetTcpConnectTimeout(context, 100), kNotSupported);
+    EXPECT_EQ(kova_SetTcpCommandTimeout(context, 100), kNotSupported);
+
+    EXPECT_EQ(kova_GetConnectionParameterIntValue(context, "x", nullptr), kBadArgument);
+    EXPECT_EQ(kova_GetConnectionParameterBoolValue(context, "x", nullptr), kBadArgument);
+    EXPECT_EQ(kova_GetConnectionParameterDoubleValue(context, "x", nullptr), kBadArgument);
+    EXPECT_EQ(kova_GetConnectionParameterStringValue4a(context, "x", nullptr, nullptr), kBadArgument);
+    int32_t integer = 5;
+    EXPECT_EQ(kova_GetConnectionParameterIntValue(context, nullptr, &integer), kNotSupported);
+    EXPECT_EQ(integer, 5);
+    char buffer[8] = "keep";
+    uint32_t size = sizeof buffer;
+    EXPECT_EQ(kova_GetConnectionParameterStringValue4a(context, "x", buffer, &size), kNotSupported);
+    EXPECT_EQ(size, sizeof buffer);
+    EXPECT_STREQ(buffer, "keep");
+    EXPECT_EQ(kova_GetConnectionParameterStringValue4b(context, "x", RecordText, &texts), kNotSupported);
+    EXPECT_EQ(kova_GetConnectionParameterStringValue4b(context, "x", nullptr, nullptr), kNotSupported);
+    EXPECT_EQ(kova_SetConnectionParameterStringValue(context, nullptr, nullptr), kNotSupported);
+    EXPECT_EQ(kova_SetConnectionParameterIntValue(context, "x", 1), kNotSupported);
+    EXPECT_EQ(kova_SetConnectionParameterBoolValue(context, "x", true), kNotSupported);
+    EXPECT_EQ(kova_SetConnectionParameterDoubleValue(context, "x", 1.5), kNotSupported);
+    EXPECT_TRUE(texts.empty());
+}
+
+TEST_F(ContextTest, CommandLineExportsCheckTheirOwnPointers) {
+    EXPECT_EQ(kova_ExecuteWithResponse4a(context, "PRINT 1", nullptr, nullptr), kBadArgument);
+    EXPECT_EQ(kova_GetFirmwareVersionNumber(context, nullptr), kBadArgument);
+    EXPECT_EQ(kova_CloseConnection(context), 0u);
+    EXPECT_FALSE(kova_IsConnected(context));
+}
+
+}  // namespace

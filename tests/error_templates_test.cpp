@@ -1,0 +1,203 @@
+// Texts of the controller's current errors: the text kinds behind each kind of record, and templates
+// that name a record's attributes.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "kova/tesselapi.h"
+#include "shared/errors/error_info_text.h"
+#include "shared/errors/error_text_source.h"
+
+namespace {
+
+using namespace Kova::TesselApi::Shared;
+
+// Texts that say where they came from, so the test sees which kind and key were asked for.
+class LabelledTexts final : public IErrorTextSource {
+public:
+    std::string Text(std::string_view kind, std::uint64_t key) const override {
+        return std::string(kind) + ":" + std::to_string(key);
+    }
+    std::string VendorName(std::uint32_t vendor) const override { return "vendor" + std::to_string(vendor); }
+    std::string ProductName(std::uint32_t vendor, std::uint32_t product) const override {
+        return "product" + std::to_string(vendor) + "/" + std::to_string(product);
+    }
+    std::string DriveAlarmText(const ErrorInfo& info) const override {
+        return "alarm" + std::to_string(info.drive_error);
+    }
+};
+
+void RecordText(void* user, const char* text, uint32_t length) {
+    static_cast<std::vector<std::string>*>(user)->emplace_back(text, length);
+}
+
+class ErrorInfoTexts : public ::testing::Test {
+protected:
+    void SetUp() override { SetErrorTextSource(&texts); }
+    void TearDown() override { SetErrorTextSource(nullptr); }
+
+    std::vector<std::string> Text(const kova_error_info& info, std::uint32_t textKind) {
+        std::vector<std::string> calls;
+        kova_GetErrorInfoString(&info, textKind, RecordText, &calls);
+        return calls;
+    }
+
+    std::string Expand(const kova_error_info& info, const char* format, std::uint32_t textKind = 0) {
+        std::vector<std::string> calls;
+        kova_GetErrorInfoStringEx(&info, textKind, format, RecordText, &calls);
+        EXPECT_EQ(calls.size(), 1u) << format;
+        return calls.empty() ? std::string("<no call>") : calls.front();
+    }
+
+    static kova_error_info AxisError() {
+        kova_error_info info{};
+        info.kind = KOVA_ERROR_KIND_AXIS;
+        info.axis = 3;
+        info.axis_type = 65;
+        info.axis_status = 256;
+        info.slot = 1;
+        return info;
+    }
+
+    static kova_error_info DriveError() {
+        kova_error_info info{};
+        info.kind = KOVA_ERROR_KIND_DRIVE | KOVA_ERROR_KIND_AXIS;
+        info.axis = 2;
+        info.axis_status = 8;
+        info.drive_error = 0x7305;
+        info.vendor_id = 0x21B;
+        info.product_code = 0x10;
+        info.configured_address = 1001;
+        return info;
+    }
+
+    static kova_error_info SystemError() {
+        kova_error_info info{};
+        info.kind = KOVA_ERROR_KIND_SYSTEM;
+        info.system_error = 0x40;
+        return info;
+    }
+
+    LabelledTexts texts;
+};
+
+using Calls = std::vector<std::string>;
+
+TEST_F(ErrorInfoTexts, EachKindOfRecordReadsItsOwnTextKinds) {
+    EXPECT_EQ(Text(AxisError(), 0), Calls{"AxisStatus_Short:256"});
+    EXPECT_EQ(Text(AxisError(), 1), Calls{"AxisStatus_Description:256"});
+    EXPECT_EQ(Text(SystemError(), 0), Calls{"SystemError_Title:64"});
+    EXPECT_EQ(Text(SystemError(), 2), Calls{"SystemError_Resolution:64"});
+    // A drive error that is also an axis error reads the drive's texts.
+    EXPECT_EQ(Text(DriveError(), 0), Calls{"RVError_Title:29445"});
+    EXPECT_EQ(Text(DriveError(), 2), Calls{"RVError_Resolution:29445"});
+}
+
+TEST_F(ErrorInfoTexts, CombinationsWithoutTextGiveOneEmptyCall) {
+    EXPECT_EQ(Text(AxisError(), 2), Calls{""});
+    EXPECT_EQ(Text(SystemError(), 3), Calls{""});
+    kova_error_info none{};
+    EXPECT_EQ(Text(none, 0), Calls{""});
+    kova_error_info slice{};
+    slice.kind = KOVA_ERROR_KIND_SXBUS_SLICE;
+    EXPECT_EQ(Text(slice, 1), Calls{""});
+}
+
+TEST_F(ErrorInfoTexts, NullRecordOrCallbackGivesNoCall) {
+    const kova_error_info info = AxisError();
+    std::vector<std::string> calls;
+    kova_GetErrorInfoString(nullptr, 0, RecordText, &calls);
+    kova_GetErrorInfoString(&info, 0, nullptr, &calls);
+    kova_GetErrorInfoStringEx(nullptr, 0, "{AXIS}", RecordText, &calls);
+    kova_GetErrorInfoStringEx(&info, 0, "{AXIS}", nullptr, &calls);
+    EXPECT_TRUE(calls.empty());
+    EXPECT_EQ(Expand(info, nullptr), "");
+}
+
+TEST_F(ErrorInfoTexts, PlaceholdersAreReplacedByTheRecordsAttributes) {
+    EXPECT_EQ(Expand(AxisError(), "Axis {AXIS} (ATYPE {ATYPE}, {ATYPE_STR}) status {AXISSTATUS} slot {SLOT}"),
+              "Axis 3 (ATYPE 65, AxisType_Name:65) status 256 slot 1");
+    EXPECT_EQ(Expand(AxisError(), "{ERROR_MSG}!", 1), "AxisStatus_Description:256!");
+    EXPECT_EQ(Expand(DriveError(), "{VENDOR_ID_STR} {PRODUCT_CODE_STR} at {ETHERCAT_CONFIGURED_ADDR}: "
+                                   "{ETHERCAT_ERROR_STR}"),
+              "vendor539 product539/16 at 1001: alarm29445");
+    EXPECT_EQ(Expand(DriveError(), "axis {AXIS}"), "axis 2");
+    EXPECT_EQ(Expand(SystemError(), "{ERROR_MSG}", 2), "SystemError_Resolution:64");
+    EXPECT_EQ(Expand(SystemError(), "no placeholders"), "no placeholders");
+    EXPECT_EQ(Expand(SystemError(), ""), "");
+}
+
+TEST_F(ErrorInfoTexts, MissingAttributeDropsItsSectionButCutsTheTextOutsideOne) {
+    EXPECT_EQ(Expand(AxisError(), "Axis {AXIS}[ drive {ETHERCAT_ERROR}], status {AXISSTATUS}"),
+              "Axis 3, status 256");
+    EXPECT_EQ(Expand(AxisError(), "Axis {AXIS}, drive {ETHERCAT_ERROR}, status {AXISSTATUS}"), "Axis 3, drive ");
+    EXPECT_EQ(Expand(AxisError(), "Axis {AXIS} {NO_SUCH_NAME} rest"), "Axis 3 ");
+    // Names are taken exactly as written.
+    EXPECT_EQ(Expand(AxisError(), "[{axis}]{ AXIS}"), "");
+    // A brace that is never closed is a missing attribute too.
+    EXPECT_EQ(Expand(AxisError(), "a{AXIS"), "a");
+    EXPECT_EQ(Expand(AxisError(), "[a{AXIS]b"), "b");
+}
+
+TEST_F(ErrorInfoTexts, SectionsKeepTheirTextWhenEverythingInThemIsKnown) {
+    EXPECT_EQ(Expand(AxisError(), "[plain]"), "plain");
+    EXPECT_EQ(Expand(AxisError(), "[axis {AXIS}]"), "axis 3");
+    EXPECT_EQ(Expand(AxisError(), "<[x[{VENDOR_ID}]]>"), "<>");
+    EXPECT_EQ(Expand(AxisError(), "<[x[{VENDOR_ID}]{AXIS}]>"), "<x3>");
+    EXPECT_EQ(Expand(AxisError(), "<[x[{VENDOR_ID}][ok]]>"), "<xok>");
+    // Success has to come from a nested section or a placeholder, at every depth.
+    EXPECT_EQ(Expand(AxisError(), "<[a[b[{VENDOR_ID}]c[{AXIS}]]d]>"), "<abc3d>");
+    EXPECT_EQ(Expand(AxisError(), "<[a[b[{VENDOR_ID}]c]d]>"), "<>");
+    EXPECT_EQ(Expand(AxisError(), "<[{AXIS}{VENDOR_ID}]>"), "<>");
+}
+
+TEST_F(ErrorInfoTexts, UnbalancedBracketsAreText) {
+    EXPECT_EQ(Expand(AxisError(), "a[{AXIS}"), "a[3");
+    EXPECT_EQ(Expand(AxisError(), "a[{VENDOR_ID} more"), "a[");
+    EXPECT_EQ(Expand(AxisError(), "a]b"), "a]b");
+    EXPECT_EQ(Expand(AxisError(), "a[b[{AXIS}]"), "a[b3");
+}
+
+TEST_F(ErrorInfoTexts, BackslashQuotesTheNextCharacter) {
+    EXPECT_EQ(Expand(AxisError(), "\\{AXIS\\}"), "{AXIS}");
+    EXPECT_EQ(Expand(AxisError(), "\\[{AXIS}\\]"), "[3]");
+    EXPECT_EQ(Expand(AxisError(), "a\\\\b"), "a\\b");
+    EXPECT_EQ(Expand(AxisError(), "ab\\"), "ab");
+    EXPECT_EQ(Expand(AxisError(), "[x\\]{VENDOR_ID}]y"), "y");
+}
+
+TEST_F(ErrorInfoTexts, AttributesBelongToTheKindsTheRecordCarries) {
+    const kova_error_info axis = AxisError();
+    const ErrorAttributeByName attributes(axis, "msg");
+    EXPECT_EQ(attributes.GetValue("AXIS"), 3u);
+    EXPECT_EQ(attributes.GetValue(""), 256u);
+    EXPECT_EQ(attributes.GetValue("ETHERCAT_ERROR"), IValueByName::kNoValue);
+    EXPECT_EQ(attributes.GetValue("SYSTEM_ERROR"), IValueByName::kNoValue);
+    std::string out = "x";
+    EXPECT_FALSE(attributes.WriteValue("VENDOR_ID", out));
+    EXPECT_EQ(out, "x");
+    EXPECT_TRUE(attributes.WriteValue("ERROR_MSG", out));
+    EXPECT_EQ(out, "xmsg");
+
+    const kova_error_info drive = DriveError();
+    const ErrorAttributeByName driveAttributes(drive, "");
+    // The axis kind comes first, so an axis and drive error defaults to the axis status.
+    EXPECT_EQ(driveAttributes.GetValue(""), 8u);
+    EXPECT_EQ(driveAttributes.GetValue("ETHERCAT_ERROR"), 0x7305u);
+    EXPECT_EQ(ErrorAttributeByName(SystemError(), "").GetValue(""), 0x40u);
+    kova_error_info none{};
+    EXPECT_EQ(ErrorAttributeByName(none, "").GetValue(""), IValueByName::kNoValue);
+}
+
+TEST(ErrorInfoTextsWithoutResources, TextsAreEmptyButPlaceholdersStillWork) {
+    kova_error_info info{};
+    info.kind = KOVA_ERROR_KIND_AXIS;
+    info.axis = 7;
+    std::vector<std::string> calls;
+    kova_GetErrorInfoString(&info, 0, RecordText, &calls);
+    kova_GetErrorInfoStringEx(&info, 0, "[{ERROR_MSG}: ]axis {AXIS}", RecordText, &calls);
+    EXPECT_EQ(calls, (std::vector<std::string>{"", ": axis 7"}));
+}
+
+}  // namespace

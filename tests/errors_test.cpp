@@ -1,0 +1,214 @@
+// Names and descriptions of results, and the export that lists the controller's current errors.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "kova/tesselapi.h"
+#include "shared/errors/error_catalogue.h"
+#include "shared/errors/error_enumeration.h"
+#include "shared/result.h"
+
+namespace {
+
+using namespace Kova::TesselApi::Shared;
+
+void RecordText(void* user, const char* text, uint32_t length) {
+    static_cast<std::vector<std::string>*>(user)->emplace_back(text, length);
+}
+
+std::string NameOf(kova_result result) {
+    std::vector<std::string> texts;
+    kova_GetErrorName(result, RecordText, &texts);
+    EXPECT_EQ(texts.size(), 1u) << std::hex << result;
+    return texts.empty() ? std::string() : texts.front();
+}
+
+std::string DescriptionOf(kova_result result) {
+    std::vector<std::string> texts;
+    kova_GetErrorString(result, RecordText, &texts);
+    EXPECT_EQ(texts.size(), 1u) << std::hex << result;
+    return texts.empty() ? std::string() : texts.front();
+}
+
+TEST(ErrorTexts, SuccessAndCodeZeroOfEveryKindAreNoError) {
+    for (kova_result result : {0x0ull, 0x100000000ull, 0x8100000000ull, 0x400000000ull, 0x200000000ull}) {
+        EXPECT_EQ(NameOf(result), "NoError") << std::hex << result;
+        EXPECT_EQ(DescriptionOf(result), "No error.") << std::hex << result;
+    }
+}
+
+TEST(ErrorTexts, LibraryCodesAreNamedWithOrWithoutTheFatalMark) {
+    EXPECT_EQ(NameOf(0x8100000004), "InvalidContext");
+    EXPECT_EQ(DescriptionOf(0x8100000004), "Invalid context.");
+    EXPECT_EQ(NameOf(0x100000004), "InvalidContext");
+    EXPECT_EQ(NameOf(0x100000002), "NotSupported");
+    EXPECT_EQ(DescriptionOf(0x100000002), "Operation not supported.");
+    EXPECT_EQ(NameOf(0x8100000011), "LowLevelError");
+    EXPECT_EQ(DescriptionOf(0x8100000011), "Low level API call failed");
+    EXPECT_EQ(NameOf(0x8100000003), "ConnectionModule");
+    EXPECT_EQ(DescriptionOf(0x8100000003), "Connection module error (missing?).");
+    EXPECT_EQ(NameOf(0x100000019), "Project");
+    EXPECT_EQ(DescriptionOf(0x100000019), "The project has errors or is invalid");
+}
+
+TEST(ErrorTexts, CodesOutsideTheCataloguesAreUnknownError) {
+    for (kova_result result : {0x10000001Aull, 0x1FFFFFFFFull, 0x8000000000ull, 0x40000011Eull, 0x400000042ull,
+                               0x2FFFFFFFFull, 0x82FFFFFFFFull, 0x12ull}) {
+        EXPECT_EQ(NameOf(result), "UnknownError") << std::hex << result;
+        EXPECT_EQ(DescriptionOf(result), "Unknown error.") << std::hex << result;
+    }
+}
+
+TEST(ErrorTexts, ControllerErrorsCarryTheControllersMessages) {
+    EXPECT_EQ(NameOf(0x400000001), "ControllerError_COMMAND_NOT_RECOGNISED");
+    EXPECT_EQ(DescriptionOf(0x400000001), "Command not recognized");
+    EXPECT_EQ(DescriptionOf(0x400000013), "Parameter out of range");
+    EXPECT_EQ(DescriptionOf(0x40000001B), "Program not found");
+    EXPECT_EQ(DescriptionOf(0x400000023), "Out of memory");
+    EXPECT_EQ(NameOf(0x400000041), "ControllerError_TABLE_INDEX_RANGE_ERROR");
+    EXPECT_EQ(DescriptionOf(0x400000041), "Table index range error");
+    EXPECT_EQ(NameOf(0x400000043), "ControllerError_INVALID_LINE_NUMBER");
+    // The controller completes these with a number or a name.
+    EXPECT_EQ(DescriptionOf(0x4000000B1), "Too many functions defined: MAX = ");
+    EXPECT_EQ(DescriptionOf(0x4000000C3), "Too many function parameters: MAX = ");
+    EXPECT_EQ(DescriptionOf(0x4000000EF), "Undefined variable in DIM initialiser: ");
+    EXPECT_EQ(NameOf(0x40000011D), "ControllerError_INVALID_FIRMWARE_VERSION");
+    EXPECT_EQ(NameOf(0x8400000001), "ControllerError_COMMAND_NOT_RECOGNISED");
+}
+
+TEST(ErrorTexts, ControllerCatalogueHasEveryNumberOnceAndNoEmptyText) {
+    const auto catalogue = ControllerCatalogue();
+    EXPECT_EQ(catalogue.size(), 279u);
+    std::uint32_t previous = 0;
+    for (const ErrorRecord& record : catalogue) {
+        EXPECT_GT(record.code, previous);
+        previous = record.code;
+        EXPECT_EQ(record.name.substr(0, 16), "ControllerError_");
+        EXPECT_GT(record.name.size(), 16u);
+        EXPECT_FALSE(record.description.empty()) << record.name;
+        EXPECT_EQ(FindControllerError(record.code), &record);
+    }
+    for (std::uint32_t unused : {66u, 151u, 152u, 218u, 276u, 277u}) {
+        EXPECT_EQ(FindControllerError(unused), nullptr) << unused;
+    }
+}
+
+TEST(ErrorTexts, SystemErrorsAreNamedByNumberWithTheSystemsText) {
+    EXPECT_EQ(NameOf(0x200000002), "SysErr_2");
+    const std::string text = DescriptionOf(0x200000002);
+    EXPECT_FALSE(text.empty());
+    ASSERT_FALSE(text.empty());
+    EXPECT_NE(text.back(), '\n');
+    EXPECT_NE(text.back(), '\r');
+    // Asked again, the same text.
+    EXPECT_EQ(DescriptionOf(0x200000002), text);
+    EXPECT_EQ(NameOf(0x20000FFFE), "SysErr_65534");
+    // The system kind wins over the controller kind.
+    EXPECT_EQ(NameOf(0x600000002), "SysErr_2");
+    EXPECT_EQ(NameOf(0x8200000005), "SysErr_5");
+}
+
+TEST(ErrorTexts, SystemErrorRecordsAreConsistentAcrossThreads) {
+    std::vector<std::thread> threads;
+    std::vector<int> mismatches(8, 0);
+    for (int t = 0; t < 8; ++t) {
+        threads.emplace_back([t, &mismatches] {
+            for (std::uint32_t n = 1; n < 200; ++n) {
+                const ErrorRecord record = SystemErrorRecord(n + 1000u * static_cast<std::uint32_t>(t % 2));
+                if (record.name != "SysErr_" + std::to_string(record.code)) ++mismatches[t];
+            }
+        });
+    }
+    for (auto& thread : threads) thread.join();
+    for (int t = 0; t < 8; ++t) EXPECT_EQ(mismatches[t], 0) << t;
+    // Records stay where they were made.
+    EXPECT_EQ(SystemErrorRecord(7).name.data(), SystemErrorRecord(7).name.data());
+}
+
+TEST(ErrorTexts, NullCallbacksAreIgnored) {
+    kova_GetErrorName(0x100000002, nullptr, nullptr);
+    kova_GetErrorString(0x200000002, nullptr, nullptr);
+    SUCCEED();
+}
+
+TEST(ErrorResults, RecurringResultsCarryTheirMarks) {
+    EXPECT_EQ(Error(InvalidContext), 0x8100000004u);
+    EXPECT_EQ(Error(BadArgument), 0x10000000Cu);
+    EXPECT_EQ(Error(NotSupported), 0x100000002u);
+    EXPECT_EQ(Error(BufferTooSmall), 0x10000000Eu);
+    EXPECT_EQ(Error(LowLevelError), 0x8100000011u);
+    EXPECT_EQ(Error(BadResponse), 0x810000000Bu);
+    EXPECT_EQ(Error(OutOfRange), 0x100000017u);
+    EXPECT_EQ(kCaughtException, 0x8100000000u);
+    std::vector<std::string> fatal;
+    for (const ErrorRecord& record : LibraryCatalogue()) {
+        if (Error(static_cast<ErrorCode>(record.code)) & kFatalMark) fatal.emplace_back(record.name);
+    }
+    EXPECT_EQ(fatal, (std::vector<std::string>{"ConnectionModule", "InvalidContext", "Timeout", "FatalFail",
+                                               "BadResponse", "SocketRead", "SocketWrite", "LowLevelError",
+                                               "VersionMismatch", "Compression"}));
+}
+
+void CountError(void* user, const kova_error_info*) { ++*static_cast<int*>(user); }
+
+TEST(EnumErrors, ChecksTheHandleAndIsNotOfferedYet) {
+    int calls = 0;
+    EXPECT_EQ(kova_EnumErrors(nullptr, CountError, &calls, 0), 0x8100000004u);
+    kova_version v{KOVA_VERSION_MAJOR, KOVA_VERSION_MINOR, KOVA_VERSION_PATCH, KOVA_VERSION_BUILD};
+    kova_context ctx = nullptr;
+    ASSERT_EQ(kova_CreateContext(&v, nullptr, nullptr, &ctx), 0u);
+    EXPECT_EQ(kova_EnumErrors(ctx, CountError, &calls, 0), 0x100000002u);
+    EXPECT_EQ(kova_EnumErrors(ctx, nullptr, nullptr, 7), 0x100000002u);
+    EXPECT_EQ(calls, 0);
+    kova_DestroyContext(ctx);
+}
+
+ErrorInfo Record(std::uint32_t kind, std::uint32_t tag) {
+    ErrorInfo info{};
+    info.kind = kind;
+    info.axis = tag;
+    return info;
+}
+
+ErrorSource Giving(Result result, std::vector<ErrorInfo> errors, std::vector<int>* order, int id) {
+    return [=](std::vector<ErrorInfo>& out) {
+        order->push_back(id);
+        out.insert(out.end(), errors.begin(), errors.end());
+        return result;
+    };
+}
+
+TEST(EnumErrors, CollectsEverySourceInOrderThenDelivers) {
+    std::vector<int> order;
+    std::vector<std::uint32_t> delivered;
+    const Result result = EnumerateErrors(
+        {Giving(0, {Record(1, 10)}, &order, 1), Giving(Error(NotSupported), {}, &order, 2),
+         Giving(Error(Fail), {Record(4, 20), Record(4, 21)}, &order, 3)},
+        [&](const ErrorInfo& info) { delivered.push_back(info.axis); });
+    EXPECT_EQ(order, (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(delivered, (std::vector<std::uint32_t>{10, 20, 21}));
+    // The first source that did not simply succeed gives the result.
+    EXPECT_EQ(result, Error(NotSupported));
+}
+
+TEST(EnumErrors, HardFailureEndsTheCollectionWithoutDelivery) {
+    std::vector<int> order;
+    int delivered = 0;
+    const Result result = EnumerateErrors(
+        {Giving(0, {Record(1, 10)}, &order, 1), Giving(Error(Timeout), {Record(4, 20)}, &order, 2),
+         Giving(0, {Record(8, 30)}, &order, 3)},
+        [&](const ErrorInfo&) { ++delivered; });
+    EXPECT_EQ(result, Error(Timeout));
+    EXPECT_EQ(order, (std::vector<int>{1, 2}));
+    EXPECT_EQ(delivered, 0);
+}
+
+TEST(EnumErrors, NoErrorsAndAllSuccessfulIsSuccess) {
+    std::vector<int> order;
+    EXPECT_EQ(EnumerateErrors({Giving(0, {}, &order, 1), Giving(0, {}, &order, 2)}, {}), kSuccess);
+    EXPECT_EQ(EnumerateErrors({Giving(0, {Record(1, 1)}, &order, 3)}, {}), kSuccess);
+}
+
+}  // namespace

@@ -1,0 +1,187 @@
+// The controller operation families at the exported boundary: the handle is judged first, then the
+// output pointers the export writes through; everything else reaches the connection, which does not
+// offer these operations yet.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "kova/tesselapi.h"
+
+namespace {
+
+constexpr kova_result kBadArgument = 0x10000000c;
+constexpr kova_result kInvalidContext = 0x8100000004;
+constexpr kova_result kNotSupported = 0x100000002;
+
+constexpr kova_version kThisVersion = {KOVA_VERSION_MAJOR, KOVA_VERSION_MINOR, KOVA_VERSION_PATCH, KOVA_VERSION_BUILD};
+
+// Counts every call of any of the caller's callbacks.
+int g_callbacks = 0;
+void OnText(void*, const char*, uint32_t) { ++g_callbacks; }
+void OnDir(void*, const kova_file_info*, const char*) { ++g_callbacks; }
+void OnProcess(void*, const kova_process_info*, const char*) { ++g_callbacks; }
+void OnProgress(void*, const kova_progress_info*) { ++g_callbacks; }
+void OnCompile(void*, uint32_t, const char*, uint32_t, uint32_t, const char*) { ++g_callbacks; }
+void OnUpdate(void*, uint32_t, float, const char*) { ++g_callbacks; }
+bool OnKey(void*, const char*) {
+    ++g_callbacks;
+    return true;
+}
+
+struct Case {
+    const char* name;
+    std::function<kova_result(kova_context)> call;
+};
+
+class ControllerFamilies : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(kova_CreateContext(&kThisVersion, nullptr, nullptr, &context), 0u);
+        g_callbacks = 0;
+    }
+    void TearDown() override { EXPECT_EQ(kova_DestroyContext(context), 0u); }
+
+    kova_context context = nullptr;
+};
+
+// Calls with every pointer the export writes through present.
+std::vector<Case> CompleteCalls() {
+    static double value;
+    static double values[4];
+    static bool flag;
+    static uint32_t word;
+    static int32_t number;
+    static uint16_t crc;
+    static char buffer[16];
+    static uint32_t size;
+    static const int32_t axes[] = {0, 1, 4};
+    static const double distances[] = {1.5, -2.0, 3.25};
+    size = sizeof buffer;
+    return {
+        {"GetVrValue", [](kova_context c) { return kova_GetVrValue(c, 10, &value); }},
+        {"SetMultiTableValues", [](kova_context c) { return kova_SetMultiTableValues(c, 0, 3, distances); }},
+        {"GetMultiVrValues", [](kova_context c) { return kova_GetMultiVrValues(c, 0, 4, values); }},
+        {"GetVrBit", [](kova_context c) { return kova_GetVrBit(c, 3, 100, &flag); }},
+        {"GetVrStringLen", [](kova_context c) { return kova_GetVrStringLen(c, 10, &word); }},
+        {"GetVrString4a", [](kova_context c) { return kova_GetVrString4a(c, 10, buffer, &size); }},
+        {"GetVrString4a size query", [](kova_context c) { return kova_GetVrString4a(c, 10, nullptr, &size); }},
+        {"GetVrString4c", [](kova_context c) { return kova_GetVrString4c(c, 10, OnText, nullptr); }},
+        {"GetDIn4", [](kova_context c) { return kova_GetDIn4(c, 0, 31, &word); }},
+        {"GetDOut3", [](kova_context c) { return kova_GetDOut3(c, 8, &flag); }},
+        {"SetDOut32", [](kova_context c) { return kova_SetDOut32(c, 0x5a5a5a5a); }},
+        {"GetAIn", [](kova_context c) { return kova_GetAIn(c, 0, &number); }},
+        {"ScopeOn7", [](kova_context c) { return kova_ScopeOn7(c, 0, "MPOS AXIS(0)", 0, 999, axes, 3); }},
+        {"Trigger", [](kova_context c) { return kova_Trigger(c, 1); }},
+        {"MoveAbs", [](kova_context c) { return kova_MoveAbs(c, 100.0, 2); }},
+        {"MoveRelMulti", [](kova_context c) { return kova_MoveRelMulti(c, distances, 3, 0); }},
+        {"SetMultiAxisBase", [](kova_context c) { return kova_SetMultiAxisBase(c, axes, 3); }},
+        {"SetMotionSp10", [](kova_context c) { return kova_SetMotionSp10(c, 0, 1, 2, 3, 4, 5, 6, 7, 8); }},
+        {"Connect", [](kova_context c) { return kova_Connect(c, 0.5, 1, 0, 2); }},
+        {"PSwitch", [](kova_context c) { return kova_PSwitch(c, 0, 6, 1, 8, 1, 10.0, 20.0); }},
+        {"PSwitchMulti", [](kova_context c) { return kova_PSwitchMulti(c); }},
+        {"Regist3", [](kova_context c) { return kova_Regist3(c, 2, 1); }},
+        {"AddAx2", [](kova_context c) { return kova_AddAx2(c, 3); }},
+        {"SetFrameGroup", [](kova_context c) { return kova_SetFrameGroup(c, 1, 0, axes, 3); }},
+        {"GetFrameGroup5", [](kova_context c) { return kova_GetFrameGroup5(c, 1, &number, nullptr, &size); }},
+        {"GetFrameGroup", [](kova_context c) { return kova_GetFrameGroup(c, 1, &number, &word); }},
+        {"Halt", [](kova_context c) { return kova_Halt(c); }},
+        {"RunProgram2", [](kova_context c) { return kova_RunProgram2(c, "MYPROG"); }},
+        {"Delete", [](kova_context c) { return kova_Delete(c, "MYPROG", 0); }},
+        {"Dir", [](kova_context c) { return kova_Dir(c, OnDir, nullptr); }},
+        {"Compile", [](kova_context c) { return kova_Compile(c, "MYPROG", OnCompile, nullptr); }},
+        {"GetProcessList", [](kova_context c) { return kova_GetProcessList(c, OnProcess, nullptr); }},
+        {"FileExists", [](kova_context c) { return kova_FileExists(c, "MYPROG", &word); }},
+        {"GetRemoteFileCRC", [](kova_context c) { return kova_GetRemoteFileCRC(c, "MYPROG", &crc); }},
+        {"GetLocalFileCRC", [](kova_context c) { return kova_GetLocalFileCRC(c, "prog.bas", false, &crc); }},
+        {"UploadFile",
+         [](kova_context c) {
+             return kova_UploadFile(c, "prog.bas", "MYPROG", 0, KOVA_UPLOAD_COMPRESS, OnProgress, nullptr);
+         }},
+        {"DownloadFile",
+         [](kova_context c) { return kova_DownloadFile(c, "prog.bas", "MYPROG", OnProgress, nullptr); }},
+        {"LoadProject", [](kova_context c) { return kova_LoadProject(c, "project.xml", OnKey, nullptr); }},
+        {"ProjectKeyRegistryList", [](kova_context c) { return kova_ProjectKeyRegistryList(c, OnText, nullptr); }},
+        {"ProjectKeyRegistryStore", [](kova_context c) { return kova_ProjectKeyRegistryStore(c, "ACME", "k", 1); }},
+        {"UnitClear", [](kova_context c) { return kova_UnitClear(c); }},
+        {"LockController", [](kova_context c) { return kova_LockController(c, 9999999); }},
+        {"SystemUpdate", [](kova_context c) { return kova_SystemUpdate(c, "firmware.bin", OnUpdate, nullptr); }},
+    };
+}
+
+// Calls that leave out a pointer the export itself writes through.
+std::vector<Case> MissingOutputs() {
+    static int32_t number;
+    static uint32_t word;
+    static char buffer[16];
+    return {
+        {"GetVrValue", [](kova_context c) { return kova_GetVrValue(c, 10, nullptr); }},
+        {"GetTableValue", [](kova_context c) { return kova_GetTableValue(c, 10, nullptr); }},
+        {"GetVrBit", [](kova_context c) { return kova_GetVrBit(c, 3, 100, nullptr); }},
+        {"GetVrStringLen", [](kova_context c) { return kova_GetVrStringLen(c, 10, nullptr); }},
+        {"GetVrString4a", [](kova_context c) { return kova_GetVrString4a(c, 10, buffer, nullptr); }},
+        {"GetDIn3", [](kova_context c) { return kova_GetDIn3(c, 0, nullptr); }},
+        {"GetDOut32", [](kova_context c) { return kova_GetDOut32(c, nullptr); }},
+        {"GetInvertIN", [](kova_context c) { return kova_GetInvertIN(c, 0, nullptr); }},
+        {"GetAOut", [](kova_context c) { return kova_GetAOut(c, 0, nullptr); }},
+        {"GetFrameGroup5 value", [](kova_context c) { return kova_GetFrameGroup5(c, 1, nullptr, nullptr, &word); }},
+        {"GetFrameGroup5 count", [](kova_context c) { return kova_GetFrameGroup5(c, 1, &number, nullptr, nullptr); }},
+        {"GetFrameGroup count", [](kova_context c) { return kova_GetFrameGroup(c, 1, &number, nullptr); }},
+        {"FileExists", [](kova_context c) { return kova_FileExists(c, "MYPROG", nullptr); }},
+        {"GetRemoteFileCRC", [](kova_context c) { return kova_GetRemoteFileCRC(c, "MYPROG", nullptr); }},
+        {"GetLocalFileCRC", [](kova_context c) { return kova_GetLocalFileCRC(c, "prog.bas", true, nullptr); }},
+    };
+}
+
+// Callbacks and texts the operation judges for itself: at the boundary they pass, empty or null.
+std::vector<Case> HandedDown() {
+    return {
+        {"GetVrString4b without callback", [](kova_context c) { return kova_GetVrString4b(c, 0, nullptr, nullptr); }},
+        {"Dir without callback", [](kova_context c) { return kova_Dir(c, nullptr, nullptr); }},
+        {"GetProcessList without callback", [](kova_context c) { return kova_GetProcessList(c, nullptr, nullptr); }},
+        {"CompileAll without callback", [](kova_context c) { return kova_CompileAll(c, nullptr, nullptr); }},
+        {"UploadFile without progress",
+         [](kova_context c) { return kova_UploadFile(c, nullptr, nullptr, 0, 0, nullptr, nullptr); }},
+        {"LoadProject without key callback",
+         [](kova_context c) { return kova_LoadProject(c, nullptr, nullptr, nullptr); }},
+        {"ProjectKey without key", [](kova_context c) { return kova_ProjectKey(c, nullptr, 0); }},
+        {"SetVrString without text", [](kova_context c) { return kova_SetVrString(c, 10, nullptr); }},
+        {"ScopeOn6 without array", [](kova_context c) { return kova_ScopeOn6(c, 10, 0, 999, nullptr, 0); }},
+        {"MoveAbsMulti without values", [](kova_context c) { return kova_MoveAbsMulti(c, nullptr, 0, 0); }},
+    };
+}
+
+TEST(ControllerFamiliesWithoutContext, AnswerInvalidContextBeforeLookingAtPointers) {
+    g_callbacks = 0;
+    for (const auto& cases : {CompleteCalls(), MissingOutputs(), HandedDown()}) {
+        for (const Case& c : cases) EXPECT_EQ(c.call(nullptr), kInvalidContext) << c.name;
+    }
+    EXPECT_EQ(g_callbacks, 0);
+}
+
+TEST_F(ControllerFamilies, RefuseAMissingOutputPointer) {
+    for (const Case& c : MissingOutputs()) EXPECT_EQ(c.call(context), kBadArgument) << c.name;
+}
+
+TEST_F(ControllerFamilies, AnswerNotSupportedWithoutCallingBack) {
+    for (const Case& c : CompleteCalls()) EXPECT_EQ(c.call(context), kNotSupported) << c.name;
+    EXPECT_EQ(g_callbacks, 0);
+}
+
+TEST_F(ControllerFamilies, HandNullCallbacksTextsAndArraysDownToTheOperation) {
+    for (const Case& c : HandedDown()) EXPECT_EQ(c.call(context), kNotSupported) << c.name;
+}
+
+TEST_F(ControllerFamilies, LeaveOutputsUntouchedWhenNotSupported) {
+    double value = 42.5;
+    EXPECT_EQ(kova_GetVrValue(context, 10, &value), kNotSupported);
+    EXPECT_EQ(value, 42.5);
+    char buffer[4] = {'x', 'y', 'z', 'w'};
+    uint32_t size = sizeof buffer;
+    EXPECT_EQ(kova_GetVrString4a(context, 10, buffer, &size), kNotSupported);
+    EXPECT_EQ(size, sizeof buffer);
+    EXPECT_EQ(std::string(buffer, sizeof buffer), "xyzw");
+}
+
+}  // namespace
