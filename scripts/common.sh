@@ -23,13 +23,14 @@ KOVA_NATIVE_PACKAGES=(cmake ninja-build g++ googletest libbenchmark-dev zlib1g-d
 KOVA_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
                        libz-mingw-w64-dev wine wine64)
 
-# Configures (once) and builds one preset into $KOVA_BUILD_ROOT/<preset>.
+# Configures and builds one preset into $KOVA_BUILD_ROOT/<preset>; further arguments name targets.
 kova_build() {
-    local preset=$1 dir=$KOVA_BUILD_ROOT/$1
+    local preset=$1 dir=$KOVA_BUILD_ROOT/$1 targets=()
     shift
+    [ $# -gt 0 ] && targets=(--target "$@")
     echo "== configure $preset ($dir)"
-    (cd "$KOVA_ROOT" && cmake --preset "$preset" -B "$dir" "$@") >"$dir.configure.log" 2>&1 ||
+    (cd "$KOVA_ROOT" && cmake --preset "$preset" -B "$dir") >"$dir.configure.log" 2>&1 ||
         { cat "$dir.configure.log"; return 1; }
     echo "== build $preset"
-    cmake --build "$dir" --parallel "$KOVA_JOBS"
+    cmake --build "$dir" --parallel "$KOVA_JOBS" "${targets[@]}"
 }

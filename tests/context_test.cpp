@@ -4,41 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "kova/tesselapi.h"
+#include "support/open_context.h"
 
 namespace {
 
-constexpr kova_result kBadArgument = 0x10000000c;
-constexpr kova_result kInvalidContext = 0x8100000004;
-constexpr kova_result kNotSupported = 0x100000002;
-constexpr kova_result kVersionMismatch = 0x8100000012;
-
-constexpr kova_version kThisVersion = {KOVA_VERSION_MAJOR, KOVA_VERSION_MINOR, KOVA_VERSION_PATCH,
-                                       KOVA_VERSION_BUILD};
-
-struct Event {
-    uint32_t type;
-    kova_result result;
-    std::string text;
-};
-
-void RecordEvent(void* user, uint32_t type, uint64_t result, const char* text, uint64_t length) {
-    static_cast<std::vector<Event>*>(user)->push_back({type, result, std::string(text, length)});
-}
-
-void RecordText(void* user, const char* text, uint32_t length) {
-    static_cast<std::vector<std::string>*>(user)->emplace_back(text, length);
-}
-
-// A context that the test owns for its whole run.
-class ContextTest : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_EQ(kova_CreateContext(&kThisVersion, RecordEvent, &events, &context), 0u); }
-    void TearDown() override { EXPECT_EQ(kova_DestroyContext(context), 0u); }
-
-    std::vector<Event> events;
-    kova_context context = nullptr;
-};
+using namespace KovaTest;
+using ContextTest = OpenContext;
 
 TEST(CreateContext, RefusesMissingVersionOrHandleWithoutTouchingTheHandle) {
     kova_context context = reinterpret_cast<kova_context>(0x1234);

@@ -6,13 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "kova/tesselapi.h"
+#include "support/open_context.h"
 
 namespace {
 
-constexpr kova_result kBadArgument = 0x10000000c;
-constexpr kova_result kInvalidContext = 0x8100000004;
-constexpr kova_result kNotSupported = 0x100000002;
+using namespace KovaTest;
 
 void IgnoreText(void*, const char*, uint32_t) {}
 void IgnoreSubDevice(void*, const kova_ethercat_info*, const char*) {}
@@ -20,20 +18,7 @@ void IgnoreSlice(void*, const kova_sxbus_slice_info*) {}
 void IgnoreFunction(void*, const char*, uint32_t, uint32_t, const char*, uint32_t, uint32_t, uint32_t,
                     const uint32_t*, const char* const*, const uint32_t*) {}
 
-void RecordText(void* user, const char* text, uint32_t length) {
-    static_cast<std::vector<std::string>*>(user)->emplace_back(text, length);
-}
-
-class FamilyExports : public ::testing::Test {
-protected:
-    void SetUp() override {
-        kova_version v{KOVA_VERSION_MAJOR, KOVA_VERSION_MINOR, KOVA_VERSION_PATCH, KOVA_VERSION_BUILD};
-        ASSERT_EQ(kova_CreateContext(&v, nullptr, nullptr, &ctx), 0u);
-    }
-    void TearDown() override { EXPECT_EQ(kova_DestroyContext(ctx), 0u); }
-
-    kova_context ctx = nullptr;
-};
+using FamilyExports = OpenContext;
 
 // One export of each shape: called with every pointer it needs, and with the required one left out.
 struct Case {
@@ -109,20 +94,20 @@ TEST_F(FamilyExports, NullContextIsRefusedBeforeAnyArgument) {
 }
 
 TEST_F(FamilyExports, MissingRequiredPointerIsABadArgument) {
-    for (const Case& each : Cases()) EXPECT_EQ(each.missing(ctx), kBadArgument) << each.name;
+    for (const Case& each : Cases()) EXPECT_EQ(each.missing(context), kBadArgument) << each.name;
 }
 
 TEST_F(FamilyExports, CompleteCallsAreNotSupportedYet) {
-    for (const Case& each : Cases()) EXPECT_EQ(each.complete(ctx), kNotSupported) << each.name;
+    for (const Case& each : Cases()) EXPECT_EQ(each.complete(context), kNotSupported) << each.name;
 }
 
 TEST_F(FamilyExports, OutputsAreLeftAloneWhenTheCallFails) {
     int32_t state = 77;
     uint32_t mask = 5, pattern = 6, id = 99;
-    EXPECT_NE(kova_Ethercat_GetState(ctx, 0, &state), 0u);
-    EXPECT_NE(kova_Ethercat_GetStatusMaskAndTriggerPattern(ctx, 0, 0, &mask, &pattern), 0u);
+    EXPECT_NE(kova_Ethercat_GetState(context, 0, &state), 0u);
+    EXPECT_NE(kova_Ethercat_GetStatusMaskAndTriggerPattern(context, 0, 0, &mask, &pattern), 0u);
     const uint32_t indices[] = {10};
-    EXPECT_NE(kova_ParamBlockDefineVr(ctx, indices, 1, &id), 0u);
+    EXPECT_NE(kova_ParamBlockDefineVr(context, indices, 1, &id), 0u);
     EXPECT_EQ(state, 77);
     EXPECT_EQ(mask, 5u);
     EXPECT_EQ(pattern, 6u);
@@ -134,25 +119,25 @@ TEST_F(FamilyExports, OptionalPointersAndCallbacksPassTheExport) {
     double values[4] = {};
     const uint32_t axes[] = {0, 1};
     const kova_axis_range range = {0, 2};
-    EXPECT_NE(kova_ParamBlockFetchChangedAxisParam6b(ctx, 0, &range, values, 4, nullptr), kBadArgument);
-    EXPECT_NE(kova_ParamBlockFetchChangedAxisParam7a(ctx, 0, axes, 2, values, 4, nullptr), kBadArgument);
-    EXPECT_NE(kova_ParamBlockFetchChangedAxisParam7b(ctx, 0, &range, 1, values, 4, nullptr), kBadArgument);
+    EXPECT_NE(kova_ParamBlockFetchChangedAxisParam6b(context, 0, &range, values, 4, nullptr), kBadArgument);
+    EXPECT_NE(kova_ParamBlockFetchChangedAxisParam7a(context, 0, axes, 2, values, 4, nullptr), kBadArgument);
+    EXPECT_NE(kova_ParamBlockFetchChangedAxisParam7b(context, 0, &range, 1, values, 4, nullptr), kBadArgument);
     // A closed connection is reported before the value array is looked at.
-    EXPECT_NE(kova_ParamBlockFetchAllVr(ctx, 0, nullptr, 0), kBadArgument);
-    EXPECT_NE(kova_Ethercat_StartNetwork5(ctx, 0, 0, nullptr, nullptr), kBadArgument);
-    EXPECT_NE(kova_Ethercat_SetState(ctx, 0, 8, nullptr, nullptr), kBadArgument);
-    EXPECT_NE(kova_SxBus_StartNetwork(ctx, 0, nullptr, nullptr), kBadArgument);
-    EXPECT_NE(kova_GetBasicFunctionNames3(ctx, nullptr, nullptr), kBadArgument);
-    EXPECT_NE(kova_GetBasicFunctionParamCount(ctx, nullptr, reinterpret_cast<uint32_t*>(values)), kBadArgument);
+    EXPECT_NE(kova_ParamBlockFetchAllVr(context, 0, nullptr, 0), kBadArgument);
+    EXPECT_NE(kova_Ethercat_StartNetwork5(context, 0, 0, nullptr, nullptr), kBadArgument);
+    EXPECT_NE(kova_Ethercat_SetState(context, 0, 8, nullptr, nullptr), kBadArgument);
+    EXPECT_NE(kova_SxBus_StartNetwork(context, 0, nullptr, nullptr), kBadArgument);
+    EXPECT_NE(kova_GetBasicFunctionNames3(context, nullptr, nullptr), kBadArgument);
+    EXPECT_NE(kova_GetBasicFunctionParamCount(context, nullptr, reinterpret_cast<uint32_t*>(values)), kBadArgument);
 }
 
 TEST_F(FamilyExports, CallbackExportsWithCallbacksAreNotSupportedYet) {
-    EXPECT_EQ(kova_Ethercat_EnumSubDevices(ctx, 0, IgnoreSubDevice, nullptr), kNotSupported);
-    EXPECT_EQ(kova_Ethercat_EnumKnownProducts(ctx, 734, [](void*, uint32_t, const char*) {}, nullptr), kNotSupported);
-    EXPECT_EQ(kova_SxBus_EnumNetwork(ctx, 0, IgnoreSlice, nullptr), kNotSupported);
-    EXPECT_EQ(kova_GetBasicFunctionInfos6(ctx, IgnoreFunction, nullptr, "A", 5, 0), kNotSupported);
-    EXPECT_EQ(kova_GetBasicFunctionNames4(ctx, IgnoreText, nullptr, nullptr), kNotSupported);
-    EXPECT_EQ(kova_ParamBlockDeleteAll(ctx), kNotSupported);
+    EXPECT_EQ(kova_Ethercat_EnumSubDevices(context, 0, IgnoreSubDevice, nullptr), kNotSupported);
+    EXPECT_EQ(kova_Ethercat_EnumKnownProducts(context, 734, [](void*, uint32_t, const char*) {}, nullptr), kNotSupported);
+    EXPECT_EQ(kova_SxBus_EnumNetwork(context, 0, IgnoreSlice, nullptr), kNotSupported);
+    EXPECT_EQ(kova_GetBasicFunctionInfos6(context, IgnoreFunction, nullptr, "A", 5, 0), kNotSupported);
+    EXPECT_EQ(kova_GetBasicFunctionNames4(context, IgnoreText, nullptr, nullptr), kNotSupported);
+    EXPECT_EQ(kova_ParamBlockDeleteAll(context), kNotSupported);
 }
 
 TEST_F(FamilyExports, CallbackExportsRefuseANullContext) {

@@ -7,15 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "kova/tesselapi.h"
+#include "support/open_context.h"
 
 namespace {
 
-constexpr kova_result kBadArgument = 0x10000000c;
-constexpr kova_result kInvalidContext = 0x8100000004;
-constexpr kova_result kNotSupported = 0x100000002;
-
-constexpr kova_version kThisVersion = {KOVA_VERSION_MAJOR, KOVA_VERSION_MINOR, KOVA_VERSION_PATCH, KOVA_VERSION_BUILD};
+using namespace KovaTest;
 
 // Counts every call of any of the caller's callbacks.
 int g_callbacks = 0;
@@ -35,15 +31,12 @@ struct Case {
     std::function<kova_result(kova_context)> call;
 };
 
-class ControllerFamilies : public ::testing::Test {
+class ControllerFamilies : public OpenContext {
 protected:
     void SetUp() override {
-        ASSERT_EQ(kova_CreateContext(&kThisVersion, nullptr, nullptr, &context), 0u);
+        OpenContext::SetUp();
         g_callbacks = 0;
     }
-    void TearDown() override { EXPECT_EQ(kova_DestroyContext(context), 0u); }
-
-    kova_context context = nullptr;
 };
 
 // Calls with every pointer the export writes through present.

@@ -8,25 +8,14 @@
 #include <string>
 #include <vector>
 
-#include "kova/tesselapi.h"
+#include "support/open_context.h"
 #include "shared/parameters/parameter_ops.h"
 
 namespace {
 
-constexpr kova_result kBadArgument = 0x10000000c;
-constexpr kova_result kInvalidContext = 0x8100000004;
-constexpr kova_result kNotSupported = 0x100000002;
+using namespace KovaTest;
 
-class ParametersTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        kova_version v{KOVA_VERSION_MAJOR, KOVA_VERSION_MINOR, KOVA_VERSION_PATCH, KOVA_VERSION_BUILD};
-        ASSERT_EQ(kova_CreateContext(&v, nullptr, nullptr, &context), 0u);
-    }
-    void TearDown() override { EXPECT_EQ(kova_DestroyContext(context), 0u); }
-
-    kova_context context = nullptr;
-};
+using ParametersTest = OpenContext;
 
 // What one per-name export answered to a null handle, a null value pointer (getters only) and a
 // live context.
