@@ -9,6 +9,12 @@
 using namespace Kova::TesselApi::Api;
 namespace Errors = Kova::TesselApi::Shared;
 
+// The public header spells the codes out for C; they must stay those of the catalogue.
+#define KOVA_ERROR_CODE(code, name, description, mark) \
+    static_assert(KOVA_##name == (code), "public code differs: " #name);
+#include "shared/errors/error_codes.def"
+#undef KOVA_ERROR_CODE
+
 namespace {
 
 void Deliver(kova_string_callback callback, void* user, std::string_view text) {
