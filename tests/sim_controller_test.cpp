@@ -1,0 +1,171 @@
+// The simulated controller answers command lines as the connection module expects a controller to.
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <string>
+#include <string_view>
+
+#include "sim/controller.h"
+
+namespace {
+
+using Vireo::Sim::Controller;
+using Vireo::Sim::Family;
+namespace Errors = Vireo::Sim::Errors;
+
+struct Answer {
+    int status;
+    std::string reply;
+};
+
+Answer Send(Controller& controller, std::string_view line) {
+    Answer answer{-1, "untouched"};
+    answer.status = controller.Execute(line, answer.reply);
+    return answer;
+}
+
+TEST(SimQueries, SystemAxisProcessAndVrQueriesAnswerOneLine) {
+    Controller c;
+    EXPECT_EQ(Send(c, "?VERSION;").reply, "2.0350\r\n");
+    EXPECT_EQ(Send(c, "?SPEED AXIS(3);").reply, "1000\r\n");
+    EXPECT_EQ(Send(c, "?units axis(7)").reply, "1\r\n");
+    EXPECT_EQ(Send(c, "?PROC_STATUS PROC(2);").reply, "0\r\n");
+    EXPECT_EQ(Send(c, "?VR(4095);").reply, "0\r\n");
+    EXPECT_EQ(Send(c, "?VERSION;").status, 0);
+}
+
+TEST(SimQueries, VersionIsReachableByIdentifier) {
+    Controller c;
+    double version = 0;
+    ASSERT_EQ(c.GetParameter(Family::System, 55, 0, version), 0);
+    EXPECT_DOUBLE_EQ(version, 2.0350);
+    EXPECT_EQ(c.SetParameter(Family::System, 55, 0, 3.0), Errors::kValueIsReadOnly);
+    EXPECT_EQ(c.GetParameter(Family::Axis, 132, 8, version), Errors::kParameterOutOfRange);
+    EXPECT_EQ(c.GetParameter(Family::System, 9999, 0, version), Errors::kCommandNotRecognised);
+}
+
+TEST(SimPrint, ArithmeticFollowsPrecedenceAndFormatsLikeTheController) {
+    Controller c;
+    EXPECT_EQ(Send(c, "PRINT 1+2").reply, "3\r\n");
+    EXPECT_EQ(Send(c, "PRINT 2+3*4").reply, "14\r\n");
+    EXPECT_EQ(Send(c, "PRINT (2+3)*4").reply, "20\r\n");
+    EXPECT_EQ(Send(c, "PRINT 10-4-3").reply, "3\r\n");
+    EXPECT_EQ(Send(c, "PRINT 8/2/2").reply, "2\r\n");
+    EXPECT_EQ(Send(c, "PRINT -(1+2)*-2").reply, "6\r\n");
+    EXPECT_EQ(Send(c, "PRINT 1/3").reply, "0.3333\r\n");
+    EXPECT_EQ(Send(c, "PRINT -2.5").reply, "-2.5000\r\n");
+    EXPECT_EQ(Send(c, "PRINT 1.5e3").reply, "1500\r\n");
+    EXPECT_EQ(Send(c, "PRINT -0").reply, "0\r\n");
+    EXPECT_EQ(Send(c, "PRINT SPEED AXIS(1)*2+VR(0)").reply, "2000\r\n");
+}
+
+TEST(SimPrint, ItemsTextsAndSeveralStatements) {
+    Controller c;
+    EXPECT_EQ(Send(c, "PRINT \"speed=\";SPEED").reply, "speed=1000\r\n");
+    EXPECT_EQ(Send(c, "PRINT 1,2").reply, "1\t2\r\n");
+    EXPECT_EQ(Send(c, "PRINT \"a:b\"").reply, "a:b\r\n");
+    EXPECT_EQ(Send(c, "VR(1)=5:PRINT VR(1):?VR(1)+1;").reply, "5\r\n6\r\n");
+}
+
+TEST(SimPrint, MalformedExpressionsAreRefused) {
+    Controller c;
+    EXPECT_EQ(Send(c, "PRINT 1/0").status, Errors::kDivisionByZero);
+    EXPECT_EQ(Send(c, "PRINT (1+2").status, Errors::kCloseRoundBracketExpected);
+    EXPECT_EQ(Send(c, "PRINT 1+").status, Errors::kStartOfExpressionExpected);
+    EXPECT_EQ(Send(c, "PRINT \"open").status, Errors::kQuotesExpected);
+    EXPECT_EQ(Send(c, "PRINT 1 2").status, Errors::kExtraCharsAtEndOfLine);
+    EXPECT_EQ(Send(c, "PRINT 0x10").status, Errors::kStartOfExpressionExpected);
+    EXPECT_EQ(Send(c, "PRINT " + std::string(100000, '(') + "1").status, Errors::kStackOverflow);
+    EXPECT_EQ(Send(c, "PRINT " + std::string(100000, '-') + "1").status, Errors::kStackOverflow);
+    EXPECT_EQ(Send(c, "PRINT " + std::string(100, '(') + "1" + std::string(100, ')')).reply, "1\r\n");
+}
+
+TEST(SimAssignments, ValuesAreStoredPerAxisAndInVrMemory) {
+    Controller c;
+    ASSERT_EQ(Send(c, "SPEED AXIS(2)=250.5").status, 0);
+    EXPECT_EQ(Send(c, "?SPEED AXIS(2);").reply, "250.5000\r\n");
+    EXPECT_EQ(Send(c, "?SPEED AXIS(1);").reply, "1000\r\n");
+    ASSERT_EQ(Send(c, "ACCEL=7").status, 0);
+    EXPECT_EQ(Send(c, "?ACCEL AXIS(0);").reply, "7\r\n");
+    ASSERT_EQ(Send(c, "VR(10)=VR(10)+3*2").status, 0);
+    EXPECT_EQ(Send(c, "?VR(10);").reply, "6\r\n");
+    double vr = 0;
+    ASSERT_EQ(c.GetVr(10, 1, &vr), 0);
+    EXPECT_EQ(vr, 6);
+    EXPECT_EQ(Send(c, "VR(10)=1").reply, "");
+}
+
+TEST(SimAssignments, QuotedTextFillsVrsEndedByZero) {
+    Controller c;
+    ASSERT_EQ(Send(c, "VR(100)=\"Hi\"").status, 0);
+    double vr[3] = {1, 1, 1};
+    ASSERT_EQ(c.GetVr(100, 3, vr), 0);
+    EXPECT_EQ(vr[0], 'H');
+    EXPECT_EQ(vr[1], 'i');
+    EXPECT_EQ(vr[2], 0);
+    EXPECT_EQ(Send(c, "SPEED=\"fast\"").status, Errors::kInvalidMixOfDataTypes);
+}
+
+TEST(SimAssignments, InitialiseRestoresParametersButKeepsVrs) {
+    Controller c;
+    ASSERT_EQ(Send(c, "UNITS AXIS(4)=100:VR(5)=9").status, 0);
+    ASSERT_EQ(Send(c, "INITIALISE").status, 0);
+    EXPECT_EQ(Send(c, "?UNITS AXIS(4);").reply, "1\r\n");
+    EXPECT_EQ(Send(c, "?VR(5);").reply, "9\r\n");
+    EXPECT_EQ(Send(c, "UNIT_CLEAR").status, 0);
+}
+
+TEST(SimRefusals, ReadOnlyValuesKeepTheirValue) {
+    Controller c;
+    EXPECT_EQ(Send(c, "VERSION=3").status, Errors::kValueIsReadOnly);
+    EXPECT_EQ(Send(c, "DPOS AXIS(0)=10").status, Errors::kValueIsReadOnly);
+    EXPECT_EQ(Send(c, "PROC_STATUS PROC(1)=1").status, Errors::kValueIsReadOnly);
+    EXPECT_EQ(Send(c, "?VERSION;").reply, "2.0350\r\n");
+    EXPECT_EQ(Send(c, "?DPOS AXIS(0);").reply, "0\r\n");
+}
+
+TEST(SimRefusals, UnknownWordsAndBadModifiers) {
+    Controller c;
+    EXPECT_EQ(Send(c, "FROBNICATE").status, Errors::kCommandNotRecognised);
+    EXPECT_EQ(Send(c, "?NO_SUCH_PARAMETER;").status, Errors::kCommandNotRecognised);
+    EXPECT_EQ(Send(c, "PRINTX 1").status, Errors::kCommandNotRecognised);
+    EXPECT_EQ(Send(c, "SPEED").status, Errors::kAssignmentExpected);
+    EXPECT_EQ(Send(c, "?VERSION AXIS(0);").status, Errors::kModifierNotAllowed);
+    EXPECT_EQ(Send(c, "?SPEED AXIS 1;").status, Errors::kOpenBracketExpected);
+    EXPECT_EQ(Send(c, "#").status, Errors::kCommandNotRecognised);
+}
+
+TEST(SimRefusals, IndicesOutsideTheControllerAreOutOfRange) {
+    Controller c;
+    EXPECT_EQ(Send(c, "?SPEED AXIS(8);").status, Errors::kParameterOutOfRange);
+    EXPECT_EQ(Send(c, "?SPEED AXIS(-1);").status, Errors::kParameterOutOfRange);
+    EXPECT_EQ(Send(c, "SPEED AXIS(99)=1").status, Errors::kParameterOutOfRange);
+    EXPECT_EQ(Send(c, "?INDEVICE PROC(8);").status, Errors::kParameterOutOfRange);
+    EXPECT_EQ(Send(c, "?VR(4096);").status, Errors::kParameterOutOfRange);
+    EXPECT_EQ(Send(c, "VR(4095)=\"ab\"").status, Errors::kParameterOutOfRange);
+    double vr = 0;
+    EXPECT_EQ(c.GetVr(4095, 2, &vr), Errors::kParameterOutOfRange);
+}
+
+TEST(SimRefusals, RefusalStopsTheLineAfterEarlierStatementsRan) {
+    Controller c;
+    const Answer answer = Send(c, "PRINT 1:VR(2)=4:FOO:VR(3)=5");
+    EXPECT_EQ(answer.status, Errors::kCommandNotRecognised);
+    EXPECT_EQ(answer.reply, "1\r\n");
+    EXPECT_EQ(Send(c, "?VR(2);").reply, "4\r\n");
+    EXPECT_EQ(Send(c, "?VR(3);").reply, "0\r\n");
+}
+
+TEST(SimReplies, EveryPrintedLineEndsInCrLfAndEmptyLinesAreFine) {
+    Controller c;
+    EXPECT_EQ(Send(c, "").status, 0);
+    EXPECT_EQ(Send(c, "").reply, "");
+    EXPECT_EQ(Send(c, " : ").status, 0);
+    const std::string reply = Send(c, "?1:?2:PRINT").reply;
+    EXPECT_EQ(reply, "1\r\n2\r\n\r\n");
+    EXPECT_EQ(Vireo::Sim::FormatNumber(std::numeric_limits<double>::infinity()), "#INVALID_INF");
+    EXPECT_EQ(Vireo::Sim::FormatNumber(2.0350), "2.0350");
+    EXPECT_EQ(Vireo::Sim::FormatNumber(-12), "-12");
+}
+
+}  // namespace
