@@ -5,6 +5,7 @@
 #include <cstring>
 #include <initializer_list>
 #include <string_view>
+#include <type_traits>
 
 #include "kova/tesselapi_types.h"
 #include "shared/callables.h"
@@ -50,13 +51,18 @@ const void* Callback(R (*callback)(A...)) {
     return reinterpret_cast<const void*>(callback);
 }
 
+// One call of the caller's string callback with a whole text.
+inline void Deliver(kova_string_callback callback, void* user, std::string_view text) {
+    callback(user, text.data(), static_cast<std::uint32_t>(text.size()));
+}
+
 // For operations that fill a view: on success the export hands it to the caller's callback once.
 template <class Operation>
 Result CallWithView(kova_context handle, kova_string_callback callback, void* user, Operation&& operation) noexcept {
     return Call(handle, {Callback(callback)}, [&](IConnection& connection) {
         std::string_view text;
         const Result result = operation(connection, text);
-        if (result == Shared::kSuccess) callback(user, text.data(), static_cast<std::uint32_t>(text.size()));
+        if (result == Shared::kSuccess) Deliver(callback, user, text);
         return result;
     });
 }
@@ -67,9 +73,25 @@ inline std::string_view In(const char* text) { return text ? std::string_view(te
 // The caller's string callback as a sink; a null callback gives an empty sink.
 inline Shared::StringSink Sink(kova_string_callback callback, void* user) {
     if (callback == nullptr) return {};
-    return [callback, user](std::string_view text) {
-        callback(user, text.data(), static_cast<std::uint32_t>(text.size()));
-    };
+    return [callback, user](std::string_view text) { Deliver(callback, user, text); };
+}
+
+// What a record sink passes on to the C callback: records by address, plain values and texts as they are.
+template <class T>
+auto ToCallback(const T& argument) {
+    if constexpr (std::is_class_v<T>) {
+        return &argument;
+    } else {
+        return argument;
+    }
+}
+
+// The caller's callback of (user, arguments...) as the operation's sink, for sinks whose arguments are
+// records and plain values; a null callback gives an empty sink.
+template <class SinkType, class R, class... A>
+SinkType SinkOf(R (*callback)(void*, A...), void* user) {
+    if (callback == nullptr) return {};
+    return [callback, user](const auto&... arguments) { return callback(user, ToCallback(arguments)...); };
 }
 
 }  // namespace Kova::TesselApi::Api

@@ -17,10 +17,6 @@ namespace Errors = Kova::TesselApi::Shared;
 
 namespace {
 
-void Deliver(kova_string_callback callback, void* user, std::string_view text) {
-    callback(user, text.data(), static_cast<std::uint32_t>(text.size()));
-}
-
 // Text exports return nothing, so a failure inside has nowhere to go but away.
 template <class Operation>
 void Quietly(Operation&& operation) noexcept {
@@ -28,11 +24,6 @@ void Quietly(Operation&& operation) noexcept {
         operation();
     } catch (...) {
     }
-}
-
-Errors::ErrorInfoSink ErrorSink(kova_error_info_callback callback, void* user) {
-    if (callback == nullptr) return {};
-    return [callback, user](const Errors::ErrorInfo& info) { callback(user, &info); };
 }
 
 }  // namespace
@@ -48,7 +39,7 @@ void kova_GetErrorString(kova_result result, kova_string_callback callback, void
 }
 
 kova_result kova_EnumErrors(kova_context h, kova_error_info_callback callback, void* user, uint32_t flags) {
-    return Call(h, [&](IConnection& c) { return c.EnumErrors(ErrorSink(callback, user), flags); });
+    return Call(h, [&](IConnection& c) { return c.EnumErrors(SinkOf<Errors::ErrorInfoSink>(callback, user), flags); });
 }
 
 void kova_GetErrorInfoString(const kova_error_info* info, uint32_t text_kind, kova_string_callback callback,

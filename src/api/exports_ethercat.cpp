@@ -6,39 +6,24 @@ using namespace Kova::TesselApi::Api;
 using Kova::TesselApi::Shared::EthercatIdSink;
 using Kova::TesselApi::Shared::EthercatInfoSink;
 
-namespace {
-
-// The caller's record callbacks as sinks; a null callback gives an empty sink.
-EthercatInfoSink InfoSink(kova_ethercat_info_callback callback, void* user) {
-    if (callback == nullptr) return {};
-    return [callback, user](const kova_ethercat_info& info, const char* text) { callback(user, &info, text); };
-}
-
-EthercatIdSink IdSink(kova_ethercat_id_callback callback, void* user) {
-    if (callback == nullptr) return {};
-    return [callback, user](std::uint32_t id, const char* name) { callback(user, id, name); };
-}
-
-}  // namespace
-
 // Network start, stop and state.
 kova_result kova_Ethercat_StartNetwork2(kova_context h, int32_t slot) {
     return Call(h, [&](IConnection& c) { return c.Ethercat_StartNetwork2(slot); });
 }
 kova_result kova_Ethercat_StartNetwork5(kova_context h, int32_t slot, int32_t a, kova_ethercat_info_callback callback,
                                         void* user) {
-    return Call(h, [&](IConnection& c) { return c.Ethercat_StartNetwork5(slot, a, InfoSink(callback, user)); });
+    return Call(h, [&](IConnection& c) { return c.Ethercat_StartNetwork5(slot, a, SinkOf<EthercatInfoSink>(callback, user)); });
 }
 kova_result kova_Ethercat_StartNetwork6(kova_context h, int32_t slot, int32_t a, int32_t b,
                                         kova_ethercat_info_callback callback, void* user) {
-    return Call(h, [&](IConnection& c) { return c.Ethercat_StartNetwork6(slot, a, b, InfoSink(callback, user)); });
+    return Call(h, [&](IConnection& c) { return c.Ethercat_StartNetwork6(slot, a, b, SinkOf<EthercatInfoSink>(callback, user)); });
 }
 kova_result kova_Ethercat_StopNetwork(kova_context h, int32_t slot) {
     return Call(h, [&](IConnection& c) { return c.Ethercat_StopNetwork(slot); });
 }
 kova_result kova_Ethercat_SetState(kova_context h, int32_t slot, int32_t state, kova_ethercat_info_callback callback,
                                    void* user) {
-    return Call(h, [&](IConnection& c) { return c.Ethercat_SetState(slot, state, InfoSink(callback, user)); });
+    return Call(h, [&](IConnection& c) { return c.Ethercat_SetState(slot, state, SinkOf<EthercatInfoSink>(callback, user)); });
 }
 kova_result kova_Ethercat_GetState(kova_context h, int32_t slot, int32_t* state) {
     return Call(h, {state}, [&](IConnection& c) { return c.Ethercat_GetState(slot, *state); });
@@ -48,7 +33,7 @@ kova_result kova_Ethercat_GetState_VR(kova_context h, int32_t slot, int32_t vr) 
 }
 kova_result kova_Ethercat_EnumSubDevices(kova_context h, int32_t slot, kova_ethercat_info_callback callback,
                                          void* user) {
-    return Call(h, [&](IConnection& c) { return c.Ethercat_EnumSubDevices(slot, InfoSink(callback, user)); });
+    return Call(h, [&](IConnection& c) { return c.Ethercat_EnumSubDevices(slot, SinkOf<EthercatInfoSink>(callback, user)); });
 }
 
 // Sub-device queries.
@@ -237,9 +222,9 @@ kova_result kova_Ethercat_CoWriteAxis_VR(kova_context h, int32_t axis, uint16_t 
 
 // Known vendors and products.
 kova_result kova_Ethercat_EnumKnownVendors(kova_context h, kova_ethercat_id_callback callback, void* user) {
-    return Call(h, [&](IConnection& c) { return c.Ethercat_EnumKnownVendors(IdSink(callback, user)); });
+    return Call(h, [&](IConnection& c) { return c.Ethercat_EnumKnownVendors(SinkOf<EthercatIdSink>(callback, user)); });
 }
 kova_result kova_Ethercat_EnumKnownProducts(kova_context h, uint32_t vendor, kova_ethercat_id_callback callback,
                                             void* user) {
-    return Call(h, [&](IConnection& c) { return c.Ethercat_EnumKnownProducts(vendor, IdSink(callback, user)); });
+    return Call(h, [&](IConnection& c) { return c.Ethercat_EnumKnownProducts(vendor, SinkOf<EthercatIdSink>(callback, user)); });
 }

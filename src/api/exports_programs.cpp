@@ -9,24 +9,9 @@ namespace Shared = Kova::TesselApi::Shared;
 
 namespace {
 
-// The caller's record callbacks as sinks; a null callback gives an empty sink, which the operation
-// judges (a listing refuses it, a transfer or a compile goes on without reports).
-Shared::DirSink DirSinkOf(kova_dir_callback callback, void* user) {
-    if (callback == nullptr) return {};
-    return [callback, user](const kova_file_info& info, const char* name) { callback(user, &info, name); };
-}
-
-Shared::ProcessSink ProcessSinkOf(kova_process_callback callback, void* user) {
-    if (callback == nullptr) return {};
-    return [callback, user](const kova_process_info& info, const char* name) { callback(user, &info, name); };
-}
-
-Shared::ProgressSink ProgressSinkOf(kova_progress_callback callback, void* user) {
-    if (callback == nullptr) return {};
-    return [callback, user](const kova_progress_info& info) { callback(user, &info); };
-}
-
-// The C callback takes terminated texts and a null pointer for a text the message lacks.
+// A null callback gives an empty sink, which the operation judges (a listing refuses it, a transfer
+// or a compile goes on without reports). The C compile callback takes terminated texts and a null
+// pointer for a text the message lacks.
 Shared::CompileSink CompileSinkOf(kova_compile_callback callback, void* user) {
     if (callback == nullptr) return {};
     return [callback, user](std::uint32_t type, std::string_view program, std::uint32_t line, std::uint32_t code,
@@ -72,7 +57,7 @@ kova_result kova_ClearVariables(kova_context h) {
     return Call(h, [](IConnection& c) { return c.ClearVariables(); });
 }
 kova_result kova_Dir(kova_context h, kova_dir_callback callback, void* user) {
-    return Call(h, [&](IConnection& c) { return c.Dir(DirSinkOf(callback, user)); });
+    return Call(h, [&](IConnection& c) { return c.Dir(SinkOf<Shared::DirSink>(callback, user)); });
 }
 kova_result kova_Compile(kova_context h, const char* name, kova_compile_callback callback, void* user) {
     return Call(h, [&](IConnection& c) { return c.Compile(In(name), CompileSinkOf(callback, user)); });
@@ -81,7 +66,7 @@ kova_result kova_CompileAll(kova_context h, kova_compile_callback callback, void
     return Call(h, [&](IConnection& c) { return c.CompileAll(CompileSinkOf(callback, user)); });
 }
 kova_result kova_GetProcessList(kova_context h, kova_process_callback callback, void* user) {
-    return Call(h, [&](IConnection& c) { return c.GetProcessList(ProcessSinkOf(callback, user)); });
+    return Call(h, [&](IConnection& c) { return c.GetProcessList(SinkOf<Shared::ProcessSink>(callback, user)); });
 }
 
 kova_result kova_FileExists(kova_context h, const char* name, uint32_t* flags) {
@@ -96,12 +81,12 @@ kova_result kova_GetLocalFileCRC(kova_context h, const char* path, bool binary, 
 kova_result kova_UploadFile(kova_context h, const char* localPath, const char* remoteName, uint32_t type,
                             uint32_t flags, kova_progress_callback callback, void* user) {
     return Call(h, [&](IConnection& c) {
-        return c.UploadFile(In(localPath), In(remoteName), type, flags, ProgressSinkOf(callback, user));
+        return c.UploadFile(In(localPath), In(remoteName), type, flags, SinkOf<Shared::ProgressSink>(callback, user));
     });
 }
 kova_result kova_DownloadFile(kova_context h, const char* localPath, const char* remoteName,
                               kova_progress_callback callback, void* user) {
     return Call(h, [&](IConnection& c) {
-        return c.DownloadFile(In(localPath), In(remoteName), ProgressSinkOf(callback, user));
+        return c.DownloadFile(In(localPath), In(remoteName), SinkOf<Shared::ProgressSink>(callback, user));
     });
 }

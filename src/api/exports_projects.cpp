@@ -5,26 +5,10 @@
 using namespace Kova::TesselApi::Api;
 namespace Shared = Kova::TesselApi::Shared;
 
-namespace {
-
-// An empty query means the caller offers no keys: the loader then treats every authority as unknown.
-Shared::ProjectKeyQuery KeyQueryOf(kova_project_key_callback callback, void* user) {
-    if (callback == nullptr) return {};
-    return [callback, user](const char* authority) { return callback(user, authority); };
-}
-
-Shared::UpdateProgressSink UpdateProgressOf(kova_update_progress_callback callback, void* user) {
-    if (callback == nullptr) return {};
-    return [callback, user](std::uint32_t stage, float fraction, const char* text) {
-        callback(user, stage, fraction, text);
-    };
-}
-
-}  // namespace
-
+// An empty key query means the caller offers no keys: the loader then treats every authority as unknown.
 kova_result kova_LoadProject(kova_context h, const char* projectPath, kova_project_key_callback callback,
                              void* user) {
-    return Call(h, [&](IConnection& c) { return c.LoadProject(In(projectPath), KeyQueryOf(callback, user)); });
+    return Call(h, [&](IConnection& c) { return c.LoadProject(In(projectPath), SinkOf<Shared::ProjectKeyQuery>(callback, user)); });
 }
 kova_result kova_ProjectKey(kova_context h, const char* key, int32_t number) {
     return Call(h, [&](IConnection& c) { return c.ProjectKey(In(key), number); });
@@ -54,5 +38,5 @@ kova_result kova_UnlockController(kova_context h, uint32_t code) {
 
 kova_result kova_SystemUpdate(kova_context h, const char* firmwarePath, kova_update_progress_callback callback,
                               void* user) {
-    return Call(h, [&](IConnection& c) { return c.SystemUpdate(In(firmwarePath), UpdateProgressOf(callback, user)); });
+    return Call(h, [&](IConnection& c) { return c.SystemUpdate(In(firmwarePath), SinkOf<Shared::UpdateProgressSink>(callback, user)); });
 }

@@ -5,24 +5,14 @@
 using namespace Kova::TesselApi::Api;
 using Kova::TesselApi::Shared::SxBusSliceSink;
 
-namespace {
-
-// The caller's slice callback as a sink; a null callback gives an empty sink.
-SxBusSliceSink SliceSink(kova_sxbus_slice_callback callback, void* user) {
-    if (callback == nullptr) return {};
-    return [callback, user](const kova_sxbus_slice_info& info) { callback(user, &info); };
-}
-
-}  // namespace
-
 kova_result kova_SxBus_StartNetwork(kova_context h, int32_t slot, kova_sxbus_slice_callback callback, void* user) {
-    return Call(h, [&](IConnection& c) { return c.SxBus_StartNetwork(slot, SliceSink(callback, user)); });
+    return Call(h, [&](IConnection& c) { return c.SxBus_StartNetwork(slot, SinkOf<SxBusSliceSink>(callback, user)); });
 }
 kova_result kova_SxBus_StopNetwork(kova_context h, int32_t slot) {
     return Call(h, [&](IConnection& c) { return c.SxBus_StopNetwork(slot); });
 }
 kova_result kova_SxBus_EnumNetwork(kova_context h, int32_t slot, kova_sxbus_slice_callback callback, void* user) {
-    return Call(h, [&](IConnection& c) { return c.SxBus_EnumNetwork(slot, SliceSink(callback, user)); });
+    return Call(h, [&](IConnection& c) { return c.SxBus_EnumNetwork(slot, SinkOf<SxBusSliceSink>(callback, user)); });
 }
 kova_result kova_SxBus_GetNetworkState(kova_context h, int32_t slot, uint32_t* state) {
     return Call(h, {state}, [&](IConnection& c) { return c.SxBus_GetNetworkState(slot, *state); });
