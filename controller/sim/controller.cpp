@@ -1,5 +1,7 @@
 #include "sim/controller.h"
 
+#include <algorithm>
+#include <array>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
@@ -41,7 +43,7 @@ double StartValueOf(std::string_view name) {
     return 0;
 }
 
-int SlotCount(Family family) {
+constexpr int SlotCount(Family family) {
     switch (family) {
     case Family::Axis: return kAxisCount;
     case Family::Process: return kProcessCount;
@@ -50,13 +52,17 @@ int SlotCount(Family family) {
     return 1;
 }
 
+// Where each parameter's slots begin in the value store (one slot per axis or process), and the
+// store's size as the last entry.
+constexpr auto kSlotOffsets = [] {
+    std::array<std::size_t, std::size(kParameters) + 1> offsets{};
+    for (std::size_t row = 0; row < std::size(kParameters); ++row)
+        offsets[row + 1] = offsets[row] + static_cast<std::size_t>(SlotCount(kParameters[row].family));
+    return offsets;
+}();
+
 std::size_t SlotOffset(const ParameterDef& def) {
-    std::size_t offset = 0;
-    for (const ParameterDef& row : kParameters) {
-        if (&row == &def) break;
-        offset += static_cast<std::size_t>(SlotCount(row.family));
-    }
-    return offset;
+    return kSlotOffsets[static_cast<std::size_t>(&def - kParameters)];
 }
 
 const ParameterDef* FindById(Family family, std::uint32_t id) {
@@ -335,12 +341,7 @@ private:
     static constexpr int kMaxDepth = 256;
 };
 
-Controller::Controller() : vr_(kVrCount, 0.0) {
-    std::size_t slots = 0;
-    for (const ParameterDef& row : kParameters) slots += static_cast<std::size_t>(SlotCount(row.family));
-    values_.resize(slots);
-    Initialise();
-}
+Controller::Controller() : values_(kSlotOffsets.back()), vr_(kVrCount, 0.0) { Initialise(); }
 
 const ParameterDef* Controller::Find(std::string_view name) {
     for (const ParameterDef& row : kParameters)
@@ -353,11 +354,9 @@ double* Controller::Slot(const ParameterDef& def, int index) {
 }
 
 void Controller::Initialise() {
-    std::size_t offset = 0;
-    for (const ParameterDef& row : kParameters)
-        {
-        const double start = StartValueOf(row.name);
-        for (int i = 0; i < SlotCount(row.family); ++i) values_[offset++] = start;
+    for (std::size_t row = 0; row < std::size(kParameters); ++row) {
+        std::fill(values_.begin() + kSlotOffsets[row], values_.begin() + kSlotOffsets[row + 1],
+                  StartValueOf(kParameters[row].name));
     }
 }
 
