@@ -97,7 +97,6 @@ std::vector<Case> CompleteCalls() {
         {"LoadProject", [](kova_context c) { return kova_LoadProject(c, "project.xml", OnKey, nullptr); }},
         {"ProjectKeyRegistryList", [](kova_context c) { return kova_ProjectKeyRegistryList(c, OnText, nullptr); }},
         {"ProjectKeyRegistryStore", [](kova_context c) { return kova_ProjectKeyRegistryStore(c, "ACME", "k", 1); }},
-        {"UnitClear", [](kova_context c) { return kova_UnitClear(c); }},
         {"LockController", [](kova_context c) { return kova_LockController(c, 9999999); }},
         {"SystemUpdate", [](kova_context c) { return kova_SystemUpdate(c, "firmware.bin", OnUpdate, nullptr); }},
     };

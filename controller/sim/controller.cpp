@@ -1,5 +1,7 @@
 #include "sim/controller.h"
 
+#include "kova/parameters/value_types.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -16,14 +18,17 @@ namespace {
 #define KOVA_SIM_READ_ONLY_RW false
 #define KOVA_SIM_READ_ONLY_RO true
 constexpr ParameterDef kParameters[] = {
-#define KOVA_PARAMETER(name, identifier, kind, access, type) {#name, Family::System, identifier, KOVA_SIM_READ_ONLY_##access},
+#define KOVA_PARAMETER(name, identifier, kind, access, type) {#name, Family::System, identifier, kind, KOVA_SIM_READ_ONLY_##access},
 #include "kova/parameters/system.def"
 #undef KOVA_PARAMETER
-#define KOVA_PARAMETER(name, identifier, kind, access, type) {#name, Family::Axis, identifier, KOVA_SIM_READ_ONLY_##access},
+#define KOVA_PARAMETER(name, identifier, kind, access, type) {#name, Family::Axis, identifier, kind, KOVA_SIM_READ_ONLY_##access},
 #include "kova/parameters/axis.def"
 #undef KOVA_PARAMETER
-#define KOVA_PARAMETER(name, identifier, kind, access, type) {#name, Family::Process, identifier, KOVA_SIM_READ_ONLY_##access},
+#define KOVA_PARAMETER(name, identifier, kind, access, type) {#name, Family::Process, identifier, kind, KOVA_SIM_READ_ONLY_##access},
 #include "kova/parameters/process.def"
+#undef KOVA_PARAMETER
+#define KOVA_PARAMETER(name, identifier, kind, access, type) {#name, Family::Slot, identifier, kind, KOVA_SIM_READ_ONLY_##access},
+#include "kova/parameters/slot.def"
 #undef KOVA_PARAMETER
 };
 
@@ -47,6 +52,7 @@ constexpr int SlotCount(Family family) {
     switch (family) {
     case Family::Axis: return kAxisCount;
     case Family::Process: return kProcessCount;
+    case Family::Slot: return kSlotCount;
     case Family::System: break;
     }
     return 1;
@@ -65,17 +71,17 @@ std::size_t SlotOffset(const ParameterDef& def) {
     return kSlotOffsets[static_cast<std::size_t>(&def - kParameters)];
 }
 
-const ParameterDef* FindById(Family family, std::uint32_t id) {
-    for (const ParameterDef& row : kParameters)
-        if (row.family == family && row.id == id) return &row;
-    return nullptr;
-}
-
 bool EqualsUpper(std::string_view a, std::string_view upper) {
     if (a.size() != upper.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i)
         if (std::toupper(static_cast<unsigned char>(a[i])) != upper[i]) return false;
     return true;
+}
+
+const ParameterDef* FindInFamily(Family family, std::string_view name) {
+    for (const ParameterDef& row : kParameters)
+        if (row.family == family && EqualsUpper(name, row.name)) return &row;
+    return nullptr;
 }
 
 bool IsWordChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
@@ -201,26 +207,24 @@ private:
             target.index = Index(kVrCount);
             return target;
         }
-        target.def = Controller::Find(word);
-        if (!target.def) throw Refused{Errors::kCommandNotRecognised};
-        target.index = Modifier(*target.def);
+        target.index = Parameter(word, target.def);
         return target;
     }
 
-    // Optional "AXIS(n)" or "PROC(n)" behind a parameter name; without one, axis or process 0.
-    int Modifier(const ParameterDef& def) {
+    // A parameter name with an optional "AXIS(n)", "PROC(n)" or "SLOT(n)" behind it, which picks the
+    // family the name is looked up in; without one, index 0 of the first family that has the name.
+    int Parameter(std::string_view name, const ParameterDef*& def) {
         const std::size_t start = p_;
         Skip();
         const std::string_view word = Word();
-        const bool axis = EqualsUpper(word, "AXIS");
-        const bool proc = EqualsUpper(word, "PROC");
-        if (!axis && !proc) {
-            p_ = start;
-            return 0;
-        }
-        if ((axis && def.family != Family::Axis) || (proc && def.family != Family::Process))
-            throw Refused{Errors::kModifierNotAllowed};
-        return Index(SlotCount(def.family));
+        Family family = Family::System;
+        if (EqualsUpper(word, "AXIS")) family = Family::Axis;
+        else if (EqualsUpper(word, "PROC")) family = Family::Process;
+        else if (EqualsUpper(word, "SLOT")) family = Family::Slot;
+        else p_ = start;
+        def = p_ == start ? Controller::Find(name) : FindInFamily(family, name);
+        if (!def) throw Refused{Controller::Find(name) ? Errors::kModifierNotAllowed : Errors::kCommandNotRecognised};
+        return p_ == start ? 0 : Index(SlotCount(family));
     }
 
     // "(expression)" whose whole value lies in [0, count).
@@ -284,9 +288,9 @@ private:
         const std::string_view word = Word();
         if (word.empty()) throw Refused{Errors::kStartOfExpressionExpected};
         if (EqualsUpper(word, "VR")) return c_.vr_[static_cast<std::size_t>(Index(kVrCount))];
-        const ParameterDef* def = Controller::Find(word);
-        if (!def) throw Refused{Errors::kCommandNotRecognised};
-        return *c_.Slot(*def, Modifier(*def));
+        const ParameterDef* def = nullptr;
+        const int index = Parameter(word, def);
+        return *c_.Slot(*def, index);
     }
 
     double Number() {
@@ -349,6 +353,13 @@ const ParameterDef* Controller::Find(std::string_view name) {
     return nullptr;
 }
 
+const ParameterDef* Controller::Find(Family family, std::uint32_t id) {
+    if (id == KOVA_PARAMETER_NO_IDENTIFIER) return nullptr;   // reached by command line only
+    for (const ParameterDef& row : kParameters)
+        if (row.family == family && row.id == id) return &row;
+    return nullptr;
+}
+
 double* Controller::Slot(const ParameterDef& def, int index) {
     return &values_[SlotOffset(def) + static_cast<std::size_t>(index)];
 }
@@ -373,7 +384,7 @@ int Controller::Execute(std::string_view line, std::string& reply) {
 
 int Controller::GetParameter(Family family, std::uint32_t id, int index, double& value) const {
     std::lock_guard lock(mutex_);
-    const ParameterDef* def = FindById(family, id);
+    const ParameterDef* def = Find(family, id);
     if (!def) return Errors::kCommandNotRecognised;
     if (index < 0 || index >= SlotCount(family)) return Errors::kParameterOutOfRange;
     value = values_[SlotOffset(*def) + static_cast<std::size_t>(index)];
@@ -382,7 +393,7 @@ int Controller::GetParameter(Family family, std::uint32_t id, int index, double&
 
 int Controller::SetParameter(Family family, std::uint32_t id, int index, double value) {
     std::lock_guard lock(mutex_);
-    const ParameterDef* def = FindById(family, id);
+    const ParameterDef* def = Find(family, id);
     if (!def) return Errors::kCommandNotRecognised;
     if (index < 0 || index >= SlotCount(family)) return Errors::kParameterOutOfRange;
     if (def->read_only) return Errors::kValueIsReadOnly;

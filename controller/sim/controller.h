@@ -11,10 +11,11 @@
 namespace Vireo::Sim {
 
 // Parameter families; identifiers are numbered per family, so a family and an identifier name one.
-enum class Family { System, Axis, Process };
+enum class Family { System, Axis, Process, Slot };
 
 inline constexpr int kAxisCount = 8;
 inline constexpr int kProcessCount = 8;
+inline constexpr int kSlotCount = 4;
 inline constexpr int kVrCount = 4096;
 
 // Controller error numbers the interpreter answers (the controller's own catalogue numbers).
@@ -38,6 +39,7 @@ struct ParameterDef {
     std::string_view name;
     Family family;
     std::uint32_t id;
+    std::uint32_t kind;   // how the library holds the value (0 none, 1 64-bit float ... 8 16-bit unsigned)
     bool read_only;
 };
 
@@ -64,6 +66,7 @@ public:
     void Initialise();
 
     static const ParameterDef* Find(std::string_view name);
+    static const ParameterDef* Find(Family family, std::uint32_t id);
 
 private:
     friend class Interpreter;

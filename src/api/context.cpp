@@ -2,6 +2,7 @@
 #include "api/call.h"
 #include "kova/tesselapi.h"
 #include "shared/version.h"
+#include "vireo/binding.h"
 #include "vireo/connection_vireo.h"
 
 using namespace Kova::TesselApi;
@@ -25,11 +26,16 @@ kova_result kta_factory(uint32_t connection_type, const kova_version* version, k
     return Api::Guarded([&]() -> Result {
         Shared::EventFunction* eventFunction = EventFunctionOf(events);
         if (version == nullptr || context == nullptr) return Error(Shared::BadArgument);
+        static const Shared::EventFunction kNoEvents;
+        const Shared::EventFunction& events = eventFunction ? *eventFunction : kNoEvents;
+        Vireo::BindLowLevelLibrary(events);
         if (!Shared::SameVersion(*version, Shared::kApiVersion)) {
             const Result mismatch = Error(Shared::VersionMismatch);
-            if (eventFunction && *eventFunction) (*eventFunction)(Shared::EventError, mismatch, kVersionMismatchText);
+            if (events) events(Shared::EventError, mismatch, kVersionMismatchText);
             return mismatch;
         }
+        const Result lowLevelVersion = Vireo::CheckLowLevelVersion(events);
+        if (lowLevelVersion != Shared::kSuccess) return lowLevelVersion;
         if (connection_type != KOVA_CONNECTION_VIREO) return Error(Shared::InvalidContext);
         auto* connection = new Vireo::Connection_Vireo(eventFunction ? std::move(*eventFunction) : Shared::EventFunction{});
         *context = HandleOf(connection);

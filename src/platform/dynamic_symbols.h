@@ -8,7 +8,8 @@ namespace Kova::TesselApi::Platform {
 using ModuleHandle = void*;
 using Symbol = void (*)();
 
-// A module already loaded into the process, by file name; null when it is not.
+// A module already loaded into the process, by its base name ("vireo_api_x64" for
+// vireo_api_x64.dll or libvireo_api_x64.so); null when it is not.
 ModuleHandle FindLoadedModule(const char* name);
 ModuleHandle LoadModule(const char* path);
 void ReleaseModule(ModuleHandle module);

@@ -3,6 +3,7 @@
 #include <dlfcn.h>
 
 #include <cerrno>
+#include <string>
 
 namespace Kova::TesselApi::Platform {
 
@@ -19,7 +20,12 @@ ModuleHandle Remember(ModuleHandle module) {
 }  // namespace
 
 ModuleHandle FindLoadedModule(const char* name) {
-    return Remember(dlopen(name, RTLD_LAZY | RTLD_NOLOAD));
+    const std::string file = std::string("lib") + name + ".so";
+    ModuleHandle module = dlopen(file.c_str(), RTLD_LAZY | RTLD_NOLOAD);
+    // Like GetModuleHandleA, finding takes no reference: the module stays loaded by whoever
+    // loaded it.
+    if (module) dlclose(module);
+    return Remember(module);
 }
 
 ModuleHandle LoadModule(const char* path) { return Remember(dlopen(path, RTLD_LAZY)); }

@@ -49,6 +49,11 @@ constexpr Result Error(ErrorCode code) {
 }
 
 constexpr Result SystemError(std::uint32_t number) { return kSystemKind | number; }
+// A system error number as the platform hands it over, signed: negative numbers keep their sign
+// in all 64 bits.
+constexpr Result SignedSystemError(std::int32_t number) {
+    return kSystemKind | static_cast<Result>(static_cast<std::int64_t>(number));
+}
 constexpr Result ControllerError(std::uint32_t number) { return kControllerKind | number; }
 
 // An exception caught at the exported boundary.

@@ -1,7 +1,10 @@
 // The connection to the Vireo software controller on this PC.
 #pragma once
 
+#include <string>
+
 #include "shared/connection/connection_base.h"
+#include "vireo_api.h"
 
 namespace Kova::TesselApi::Vireo {
 
@@ -33,7 +36,22 @@ public:
     virtual void ReservedOperation2() {}
 
 private:
+    // What the library gets as the user pointer of its event callback.
+    struct CallbackRecord {
+        std::uint64_t reserved = 0;
+        Connection_Vireo* connection = nullptr;
+    };
+
+    static void OnLibraryEvent(void* user, const vireo_api_event* event);
+    void ForgetFirmwareVersion();
+
     bool connected_ = false;
+    CallbackRecord callbackRecord_;
+    // File transfer reaches the controller here, at its fixed port.
+    std::string host_ = "127.0.0.1";
+    double firmwareVersion_ = 0;
+    double firmwareVersionWhole_ = 0;
+    double firmwareVersionFraction_ = 0;
 };
 
 }  // namespace Kova::TesselApi::Vireo

@@ -1,0 +1,41 @@
+// Command lines of the controller's language through vireo_api_x64, and the queries built on them.
+// Every result follows the command convention: a refused line is the controller's error number.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "shared/callables.h"
+#include "shared/reply/buffer_base.h"
+#include "shared/result.h"
+
+namespace Kova::TesselApi::Vireo {
+
+// A caller's text made NUL-terminated for the library; long commands go to the heap.
+class CommandText {
+public:
+    explicit CommandText(std::string_view text);
+    const char* c_str() const { return buffer_.Data(); }
+
+private:
+    Shared::BufferBase<char, 1024, 32> buffer_;
+};
+
+// Runs a line; its reply is dropped.
+Shared::Result Execute(std::string_view command);
+// Runs a line, the reply into buffer; size: in the buffer's size, out the bytes written.
+Shared::Result ExecuteInto(std::string_view command, char* buffer, std::uint32_t& size);
+// Runs a line, each non-empty piece of the reply handed to `piece` as the library delivers it.
+Shared::Result ExecuteInPieces(std::string_view command, const Shared::StringSink& piece);
+
+// "?name;" into the caller's buffer; size becomes the bytes written.
+Shared::Result QueryValue(std::string_view name, char* buffer, std::uint32_t& size);
+// "?name modifier(index);", e.g. an axis parameter with the modifier AXIS.
+Shared::Result QueryModified(std::string_view name, std::string_view modifier, std::int32_t index, char* buffer,
+                             std::uint32_t& size);
+// "?name(index);" read as a number.
+Shared::Result QueryIndexed(std::string_view name, std::int32_t index, double& value);
+// "PRINT name;" read as a number.
+Shared::Result QueryPrint(std::string_view name, double& value);
+
+}  // namespace Kova::TesselApi::Vireo

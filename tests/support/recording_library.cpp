@@ -1,0 +1,191 @@
+#include "support/recording_library.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <type_traits>
+
+#include "vireo/low_level.h"
+
+using Kova::TesselApi::Vireo::Direct;
+using Kova::TesselApi::Vireo::DirectLinks;
+using Kova::TesselApi::Vireo::LowLevel;
+using Kova::TesselApi::Vireo::LowLevelTable;
+
+namespace KovaTest {
+namespace {
+
+RecordingLibrary* active = nullptr;
+
+enum Function : std::size_t {
+#define VIREO_FUNCTION(name, parameters, stand_in) F_##name,
+#include "vireo_api_functions.def"
+#undef VIREO_FUNCTION
+};
+
+constexpr const char* kNames[] = {
+#define VIREO_FUNCTION(name, parameters, stand_in) #name,
+#include "vireo_api_functions.def"
+#undef VIREO_FUNCTION
+};
+
+template <typename T>
+std::string Describe(T value) {
+    if constexpr (std::is_same_v<T, const char*>) {
+        return value ? value : "null";
+    } else if constexpr (std::is_same_v<T, const vireo_api_value*>) {
+        if (!value) return "null";
+        char text[64];
+        if (value->tag == VIREO_API_FLOAT64) std::snprintf(text, sizeof text, "%d:%g", value->tag, value->value.f64);
+        else if (value->tag == VIREO_API_FLOAT32) std::snprintf(text, sizeof text, "%d:%g", value->tag, value->value.f32);
+        else std::snprintf(text, sizeof text, "%d:%lld", value->tag, static_cast<long long>(value->value.i64));
+        return text;
+    } else if constexpr (std::is_pointer_v<T>) {
+        return value ? "ptr" : "null";
+    } else if constexpr (std::is_floating_point_v<T>) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%g", value);
+        return text;
+    } else {
+        return std::to_string(value);
+    }
+}
+
+// What a function does besides recording; the default writes nothing and succeeds.
+template <std::size_t I, typename... A>
+std::int32_t Behave(std::integral_constant<std::size_t, I>, A...) {
+    return 0;
+}
+
+using std::integral_constant;
+
+std::int32_t Behave(integral_constant<std::size_t, F_vireo_api_get_version>, char* text, uint32_t size,
+                    uint32_t* length) {
+    const std::string& version = active->version;
+    if (length) *length = static_cast<uint32_t>(version.size());
+    if (text && size > version.size()) std::memcpy(text, version.c_str(), version.size() + 1);
+    return 0;
+}
+
+std::int32_t Behave(integral_constant<std::size_t, F_vireo_api_open>, vireo_api_event_callback events, void* user) {
+    active->events = events;
+    active->eventsUser = user;
+    return 0;
+}
+
+std::int32_t Behave(integral_constant<std::size_t, F_vireo_api_is_open>) { return 1; }
+
+std::int32_t Behave(integral_constant<std::size_t, F_vireo_api_execute2>, const char*, char* reply, uint32_t size,
+                    uint32_t* written) {
+    const std::size_t n = std::min<std::size_t>(active->reply.size(), size);
+    if (n) std::memcpy(reply, active->reply.data(), n);
+    *written = static_cast<uint32_t>(n);
+    return 0;
+}
+
+std::int32_t Behave(integral_constant<std::size_t, F_vireo_api_execute_with_callback>, const char*,
+                    vireo_api_reply_callback callback, void* user) {
+    const std::string& reply = active->reply;
+    callback(user, nullptr, 0);   // pieces without data are the library's to send; the module skips them
+    for (std::size_t at = 0; at < reply.size(); at += active->pieceSize)
+        callback(user, reply.data() + at, static_cast<uint32_t>(std::min<std::size_t>(active->pieceSize, reply.size() - at)));
+    return 0;
+}
+
+std::int32_t GetParameter(vireo_api_value* value) {
+    *value = active->parameter;
+    return 0;
+}
+std::int32_t Behave(integral_constant<std::size_t, F_vireo_api_get_system_parameter>, uint32_t, vireo_api_value* v) {
+    return GetParameter(v);
+}
+std::int32_t Behave(integral_constant<std::size_t, F_vireo_api_get_axis_parameter>, uint32_t, int32_t,
+                    vireo_api_value* v) {
+    return GetParameter(v);
+}
+
+template <std::size_t I, typename Signature>
+struct Recorder;
+
+template <std::size_t I, typename... A>
+struct Recorder<I, std::int32_t (*)(A...)> {
+    static std::int32_t Call(A... args) {
+        std::string described;
+        ((described += (described.empty() ? "" : ", ") + Describe(args)), ...);
+        active->calls.push_back({kNames[I], described});
+        const std::int32_t status = Behave(integral_constant<std::size_t, I>{}, args...);
+        return active->Scripted(kNames[I], status);
+    }
+};
+
+template <std::size_t I, typename F>
+F RecorderOf(const std::atomic<F>&) {
+    return &Recorder<I, F>::Call;
+}
+
+}  // namespace
+
+struct RecordingLibrary::Saved {
+    DirectLinks direct;
+#define VIREO_FUNCTION(name, parameters, stand_in) decltype(&::name) name = nullptr;
+#include "vireo_api_functions.def"
+#undef VIREO_FUNCTION
+};
+
+RecordingLibrary::RecordingLibrary() : saved_(new Saved) {
+    saved_->direct = Direct();
+    active = this;
+    LowLevelTable& table = LowLevel();
+#define VIREO_FUNCTION(name, parameters, stand_in) \
+    saved_->name = table.name.load();              \
+    table.name.store(RecorderOf<F_##name>(table.name));
+#include "vireo_api_functions.def"
+#undef VIREO_FUNCTION
+    Direct().open = table.vireo_api_open.load();
+    Direct().close = table.vireo_api_close.load();
+    Direct().is_open = table.vireo_api_is_open.load();
+}
+
+RecordingLibrary::~RecordingLibrary() {
+    LowLevelTable& table = LowLevel();
+#define VIREO_FUNCTION(name, parameters, stand_in) table.name.store(saved_->name);
+#include "vireo_api_functions.def"
+#undef VIREO_FUNCTION
+    Direct() = saved_->direct;
+    delete saved_;
+    active = nullptr;
+}
+
+RecordingLibrary& RecordingLibrary::Active() { return *active; }
+
+std::vector<std::string> RecordingLibrary::CallsOf(std::string_view function) const {
+    std::vector<std::string> found;
+    for (const LowLevelCall& call : calls)
+        if (call.function == function) found.push_back(call.arguments);
+    return found;
+}
+
+void RecordingLibrary::Answer(std::string_view function, std::int32_t status) {
+    statuses_.emplace_back(std::string(function), status);
+}
+
+std::int32_t RecordingLibrary::Scripted(std::string_view function, std::int32_t otherwise) const {
+    for (auto it = statuses_.rbegin(); it != statuses_.rend(); ++it)
+        if (it->first == function) return it->second;
+    return otherwise;
+}
+
+void RecordingLibrary::Remove(std::string_view function) {
+    LowLevelTable& table = LowLevel();
+#define VIREO_FUNCTION(name, parameters, stand_in) \
+    if (function == #name) table.name.store(nullptr);
+#include "vireo_api_functions.def"
+#undef VIREO_FUNCTION
+}
+
+void RecordingLibrary::SendEvent(std::int32_t kind, const char* text) const {
+    const vireo_api_event event{kind, text};
+    events(eventsUser, &event);
+}
+
+}  // namespace KovaTest
