@@ -86,3 +86,16 @@ function(kova_setup_wine_emulator)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run.sh CACHE FILEPATH
       "Runs Windows executables of this build" FORCE)
 endfunction()
+
+# A test that the shared library `target` exports exactly the names of `list_file`, one per line.
+function(kova_add_exports_test name target list_file)
+  if(WIN32)
+    set(mode pe)
+    set(tool ${CMAKE_OBJDUMP})
+  else()
+    set(mode elf)
+    set(tool ${CMAKE_NM})
+  endif()
+  add_test(NAME ${name}
+    COMMAND bash ${PROJECT_SOURCE_DIR}/tests/exported_symbols_test.sh ${mode} ${tool} $<TARGET_FILE:${target}> ${list_file})
+endfunction()

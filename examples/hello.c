@@ -1,5 +1,6 @@
-/* The smallest application of the module: make a context, ask for the API version, name a few
-   results, and end the context. Uses the public header and the shared module only. */
+/* The smallest application of the module: make a context, ask for the API version, talk to the
+   controller (the simulated one of the stand-in library, or a real one), name a few results, and
+   end the context. Uses the public header and the shared module only. */
 #include <inttypes.h>
 #include <stdio.h>
 #include <string.h>
@@ -46,12 +47,29 @@ int main(void) {
     }
     printf("Kova Tessel API %s\n", api.text);
 
+    result = kova_OpenConnection(context);
+    if (result != 0) {
+        fprintf(stderr, "kova_OpenConnection failed: 0x%" PRIx64 "\n", result);
+        kova_DestroyContext(context);
+        return 1;
+    }
+    double firmware = 0;
+    kova_GetFirmwareVersionNumber(context, &firmware);
+    text_buffer reply = {""};
+    result = kova_ExecuteWithResponse4c(context, "PRINT 1+2", keep_text, &reply);
+    printf("Controller firmware %.4f; PRINT 1+2 answers %s", firmware, result == 0 ? reply.text : "nothing\n");
+    if (result != 0) {
+        kova_DestroyContext(context);
+        return 1;
+    }
+
     const kova_result samples[] = {
         0,
         KOVA_RESULT_LIBRARY | KOVA_NotSupported,
         KOVA_RESULT_LIBRARY | KOVA_BadArgument,
         KOVA_RESULT_FATAL | KOVA_RESULT_LIBRARY | KOVA_InvalidContext,
         KOVA_RESULT_LIBRARY | KOVA_Timeout,
+        kova_Execute(context, "NO_SUCH_COMMAND"),
     };
     printf("Results:\n");
     bool all_named = true;

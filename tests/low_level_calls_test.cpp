@@ -1,10 +1,12 @@
 // What the module hands to vireo_api_x64 and how it reads the answers, against a recording double.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 
 #include "support/open_context.h"
 #include "support/recording_library.h"
+#include "vireo/command_line.h"
 
 using namespace KovaTest;
 
@@ -209,4 +211,31 @@ TEST_F(OpenWithRecordingLibrary, ParametersGoByIdentifierInTheirOwnWidth) {
     EXPECT_EQ(library.CallsOf("vireo_api_set_axis_parameter"),
               (std::vector<std::string>{"0, 1, 100:2.5", "152, 1, 101:0.25"}));
     EXPECT_TRUE(library.CallsOf("vireo_api_execute").empty());
+}
+
+TEST_F(OpenWithRecordingLibrary, QueriesSendTheControllersQuerySyntax) {
+    namespace Vireo = Kova::TesselApi::Vireo;
+    library.reply = "-12.25\r\n";
+    double value = 0;
+    EXPECT_EQ(Vireo::QueryIndexed("TABLE", 7, value), 0u);
+    EXPECT_DOUBLE_EQ(value, -12.25);
+    EXPECT_EQ(Vireo::QueryPrint("VERSION", value), 0u);
+    char buffer[64];
+    uint32_t size = sizeof buffer;
+    EXPECT_EQ(Vireo::QueryModified("PROC_STATUS", "PROC", 3, buffer, size), 0u);
+    EXPECT_EQ(size, 8u);
+    EXPECT_EQ(library.CallsOf("vireo_api_execute2"),
+              (std::vector<std::string>{"?TABLE(7);, ptr, 128, ptr", "PRINT VERSION;, ptr, 256, ptr",
+                                        "?PROC_STATUS PROC(3);, ptr, 64, ptr"}));
+
+    library.calls.clear();
+    EXPECT_EQ(Vireo::QueryValue("", buffer, size), kBadArgument);
+    EXPECT_EQ(Vireo::QueryModified("SPEED", "", 0, buffer, size), kBadArgument);
+    EXPECT_TRUE(library.calls.empty());
+
+    library.reply = "#INVALID_NAN";
+    EXPECT_EQ(Vireo::QueryPrint("X", value), 0u);
+    EXPECT_TRUE(std::isnan(value));
+    library.reply = "ERR";
+    EXPECT_EQ(Vireo::QueryPrint("X", value), kBadArgument);
 }
