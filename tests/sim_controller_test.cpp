@@ -28,9 +28,9 @@ TEST(SimQueries, SystemAxisProcessAndVrQueriesAnswerOneLine) {
     Controller c;
     EXPECT_EQ(Send(c, "?VERSION;").reply, "2.0350\r\n");
     EXPECT_EQ(Send(c, "?SPEED AXIS(3);").reply, "1000\r\n");
-    EXPECT_EQ(Send(c, "?units axis(7)").reply, "1\r\n");
+    EXPECT_EQ(Send(c, "?units axis(15)").reply, "1\r\n");
     EXPECT_EQ(Send(c, "?PROC_STATUS PROC(2);").reply, "0\r\n");
-    EXPECT_EQ(Send(c, "?VR(4095);").reply, "0\r\n");
+    EXPECT_EQ(Send(c, "?VR(65535);").reply, "0\r\n");
     EXPECT_EQ(Send(c, "?VERSION;").status, 0);
 }
 
@@ -40,7 +40,7 @@ TEST(SimQueries, VersionIsReachableByIdentifier) {
     ASSERT_EQ(c.GetParameter(Family::System, 55, 0, version), 0);
     EXPECT_DOUBLE_EQ(version, 2.0350);
     EXPECT_EQ(c.SetParameter(Family::System, 55, 0, 3.0), Errors::kValueIsReadOnly);
-    EXPECT_EQ(c.GetParameter(Family::Axis, 132, 8, version), Errors::kParameterOutOfRange);
+    EXPECT_EQ(c.GetParameter(Family::Axis, 132, 16, version), Errors::kParameterOutOfRange);
     EXPECT_EQ(c.GetParameter(Family::System, 9999, 0, version), Errors::kCommandNotRecognised);
 }
 
@@ -137,14 +137,57 @@ TEST(SimRefusals, UnknownWordsAndBadModifiers) {
 
 TEST(SimRefusals, IndicesOutsideTheControllerAreOutOfRange) {
     Controller c;
-    EXPECT_EQ(Send(c, "?SPEED AXIS(8);").status, Errors::kParameterOutOfRange);
+    EXPECT_EQ(Send(c, "?SPEED AXIS(16);").status, Errors::kParameterOutOfRange);
     EXPECT_EQ(Send(c, "?SPEED AXIS(-1);").status, Errors::kParameterOutOfRange);
     EXPECT_EQ(Send(c, "SPEED AXIS(99)=1").status, Errors::kParameterOutOfRange);
     EXPECT_EQ(Send(c, "?INDEVICE PROC(8);").status, Errors::kParameterOutOfRange);
-    EXPECT_EQ(Send(c, "?VR(4096);").status, Errors::kParameterOutOfRange);
-    EXPECT_EQ(Send(c, "VR(4095)=\"ab\"").status, Errors::kParameterOutOfRange);
-    double vr = 0;
-    EXPECT_EQ(c.GetVr(4095, 2, &vr), Errors::kParameterOutOfRange);
+    EXPECT_EQ(Send(c, "?VR(65536);").status, Errors::kParameterOutOfRange);
+    EXPECT_EQ(Send(c, "VR(65535)=\"ab\"").status, Errors::kParameterOutOfRange);
+    EXPECT_EQ(Send(c, "?TABLE(512000);").status, Errors::kParameterOutOfRange);
+    EXPECT_EQ(Send(c, "?IN(256);").status, Errors::kParameterOutOfRange);
+    double vr[2] = {};
+    EXPECT_EQ(c.GetVr(65535, 2, vr), Errors::kParameterOutOfRange);
+    EXPECT_EQ(c.GetTable(0xFFFFFFFFu, 2, vr), Errors::kParameterOutOfRange);
+    EXPECT_EQ(c.GetVr(65535, 1, vr), 0);
+}
+
+TEST(SimMemoryAndIo, TableAndIoAreReachableByCommandLine) {
+    Controller c;
+    EXPECT_EQ(Send(c, "TABLE(511999)=2.5").status, 0);
+    double value = 0;
+    ASSERT_EQ(c.GetTable(511999, 1, &value), 0);
+    EXPECT_DOUBLE_EQ(value, 2.5);
+    EXPECT_EQ(Send(c, "OP(12, 1)").status, 0);
+    EXPECT_EQ(Send(c, "?OP(12);OP(13)").reply, "10\r\n");
+    ASSERT_EQ(c.SetInput(3, true), 0);
+    ASSERT_EQ(c.SetInvertInput(4, true), 0);
+    EXPECT_EQ(Send(c, "?IN(3),IN(4),IN(5)").reply, "1\t1\t0\r\n");
+    ASSERT_EQ(c.SetAnalogueInput(2, -300), 0);
+    EXPECT_EQ(Send(c, "?AIN(2)").reply, "-300\r\n");
+}
+
+TEST(SimCommands, AddedCommandsReceiveTheirValuesAndAxis) {
+    Controller c;
+    Vireo::Sim::CommandCall seen;
+    c.AddCommand("MOVE", [&](const Vireo::Sim::CommandCall& call) {
+        seen = call;
+        return call.values.empty() ? Errors::kParameterOutOfRange : 0;
+    });
+    EXPECT_EQ(Send(c, "MOVE(10, 2*3) AXIS(4)").status, 0);
+    EXPECT_EQ(seen.values, (std::vector<double>{10, 6}));
+    EXPECT_EQ(seen.axis, 4);
+    EXPECT_EQ(Send(c, "move(1)").status, 0);
+    EXPECT_EQ(seen.axis, -1);
+    EXPECT_EQ(Send(c, "MOVE").status, Errors::kParameterOutOfRange);
+    EXPECT_EQ(Send(c, "MOVE(1) AXIS(16)").status, Errors::kParameterOutOfRange);
+    EXPECT_EQ(Send(c, "NOT_A_COMMAND(1)").status, Errors::kCommandNotRecognised);
+}
+
+TEST(SimConfiguration, TheNumberOfAxesIsConfigurable) {
+    Controller c(Vireo::Sim::Configuration{4});
+    EXPECT_EQ(Send(c, "?LAST_AXIS").reply, "3\r\n");
+    EXPECT_EQ(Send(c, "?SPEED AXIS(4)").status, Errors::kParameterOutOfRange);
+    EXPECT_EQ(Send(c, "?BAUD_RATE PORT(1)").reply, "38400\r\n");
 }
 
 TEST(SimRefusals, RefusalStopsTheLineAfterEarlierStatementsRan) {

@@ -1,8 +1,10 @@
-// The simulated controller behind the stand-in vireo_api_x64: a parameter store, VR memory and an
-// interpreter for the command lines the connection module sends.
+// The simulated controller behind the stand-in vireo_api_x64: a parameter store, VR and TABLE
+// memory, digital and analogue I/O, and an interpreter for the command lines the connection
+// module sends. Other parts (the motion engine) add commands of their own.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <string_view>
@@ -11,12 +13,16 @@
 namespace Vireo::Sim {
 
 // Parameter families; identifiers are numbered per family, so a family and an identifier name one.
-enum class Family { System, Axis, Process, Slot };
+enum class Family { System, Axis, Process, Slot, Port };
 
-inline constexpr int kAxisCount = 8;
+inline constexpr int kDefaultAxisCount = 16;
 inline constexpr int kProcessCount = 8;
 inline constexpr int kSlotCount = 4;
-inline constexpr int kVrCount = 4096;
+inline constexpr int kPortCount = 4;
+inline constexpr std::uint32_t kVrSize = 65536;
+inline constexpr std::uint32_t kTableSize = 512000;
+inline constexpr std::uint32_t kDigitalPoints = 256;
+inline constexpr std::uint32_t kAnalogueChannels = 8;
 
 // Controller error numbers the interpreter answers (the controller's own catalogue numbers).
 namespace Errors {
@@ -47,34 +53,88 @@ struct ParameterDef {
 // ("2.0350"); NaN, infinities and subnormals as the #INVALID_ words a reply reader knows.
 std::string FormatNumber(double value);
 
+struct Configuration {
+    int axes = kDefaultAxisCount;
+};
+
+// A statement the interpreter hands to an added command: "NAME(v1, v2, ...) AXIS(n)".
+struct CommandCall {
+    std::vector<double> values;
+    int axis = -1;   // -1: no AXIS(n) given
+};
+
 class Controller {
 public:
-    Controller();
+    explicit Controller(Configuration configuration = {});
 
     // Runs one command line (statements separated by ':'). Returns 0, or the controller error
     // number of the statement that was refused; `reply` then holds what ran before it printed.
     // Every printed line ends in CR LF.
     int Execute(std::string_view line, std::string& reply);
 
-    // Direct access for the library's parameter and VR functions; same status numbers.
+    // Direct access for the library's functions; same status numbers as the command lines.
     int GetParameter(Family family, std::uint32_t id, int index, double& value) const;
     int SetParameter(Family family, std::uint32_t id, int index, double value);
-    int GetVr(int first, int count, double* values) const;
-    int SetVr(int first, int count, const double* values);
+    int GetVr(std::uint32_t first, std::uint32_t count, double* values) const;
+    int SetVr(std::uint32_t first, std::uint32_t count, const double* values);
+    int GetTable(std::uint32_t first, std::uint32_t count, double* values) const;
+    int SetTable(std::uint32_t first, std::uint32_t count, const double* values);
+    void ClearVr();
 
-    // Parameters back to their initial values (INITIALISE); VR memory is kept.
+    // Digital inputs read through their invert flags; inputs can be set to simulate the machine.
+    int GetInput(std::uint32_t input, bool& state) const;
+    int SetInput(std::uint32_t input, bool state);
+    int GetInvertInput(std::uint32_t input, bool& inverted) const;
+    int SetInvertInput(std::uint32_t input, bool inverted);
+    int GetOutput(std::uint32_t output, bool& state) const;
+    int SetOutput(std::uint32_t output, bool state);
+    int GetAnalogueInput(std::uint32_t channel, std::int32_t& value) const;
+    int SetAnalogueInput(std::uint32_t channel, std::int32_t value);
+    int GetAnalogueOutput(std::uint32_t channel, std::int32_t& value) const;
+    int SetAnalogueOutput(std::uint32_t channel, std::int32_t value);
+
+    // Parameters back to their initial values (INITIALISE); memory and I/O are kept.
     void Initialise();
 
+    // A command for statements the interpreter does not know itself. It runs with the
+    // controller's lock held and answers 0 or a controller error number.
+    using Command = std::function<int(const CommandCall&)>;
+    void AddCommand(std::string_view name, Command command);
+
+    // For parts that run beside the interpreter, such as a servo tick: they hold Mutex() while
+    // they use Value().
+    std::mutex& Mutex() const { return mutex_; }
+    double& Value(const ParameterDef& def, int index);
+    int AxisCount() const { return axes_; }
+    int SlotCount(Family family) const;
+
     static const ParameterDef* Find(std::string_view name);
+    static const ParameterDef* Find(Family family, std::string_view name);
     static const ParameterDef* Find(Family family, std::uint32_t id);
 
 private:
     friend class Interpreter;
-    double* Slot(const ParameterDef& def, int index);
+    struct NamedCommand {
+        std::string name;
+        Command command;
+    };
+
+    const Command* FindCommand(std::string_view name) const;
+    bool InputState(std::uint32_t input) const { return inputs_[input] != invert_[input]; }
+    const ParameterDef* Checked(Family family, std::uint32_t id, int index, int& status) const;
 
     mutable std::mutex mutex_;
-    std::vector<double> values_;   // parameter slots, laid out in table order
+    int axes_;
+    std::vector<std::size_t> offsets_;   // where each parameter's slots begin, one per table row
+    std::vector<double> values_;         // parameter slots, laid out in table order
     std::vector<double> vr_;
+    std::vector<double> table_;
+    std::vector<bool> inputs_;
+    std::vector<bool> invert_;
+    std::vector<bool> outputs_;
+    std::vector<std::int32_t> analogueIn_;
+    std::vector<std::int32_t> analogueOut_;
+    std::vector<NamedCommand> commands_;
 };
 
 }  // namespace Vireo::Sim
