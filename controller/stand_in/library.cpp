@@ -2,11 +2,10 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <memory>
-#include <mutex>
 #include <string>
 
 #include "sim/controller.h"
+#include "stand_in/session.h"
 #include "stand_in/tagged_value.h"
 #include "vireo_api.h"
 
@@ -15,20 +14,12 @@ namespace {
 using Vireo::Sim::Controller;
 using Vireo::Sim::Family;
 
+using StandIn::kBadArgument;
+using StandIn::Simulation;
+
 constexpr const char* kLibraryVersion = "2.339005006.1570.28865";
-// A call while no controller is open: a failure of the library, not of the controller.
-constexpr int32_t kNotOpen = -1;
-constexpr int32_t kBadArgument = -3;
 // Replies through the callback come in pieces this long, as they would from a real transport.
 constexpr std::size_t kReplyChunk = 7;
-
-std::mutex sessionMutex;
-std::shared_ptr<Controller> session;
-
-std::shared_ptr<Controller> Session() {
-    std::lock_guard lock(sessionMutex);
-    return session;
-}
 
 void Announce(vireo_api_event_callback events, void* user, const char* text) {
     if (!events) return;
@@ -38,9 +29,7 @@ void Announce(vireo_api_event_callback events, void* user, const char* text) {
 
 template <typename Run>
 int32_t WithController(Run run) {
-    const std::shared_ptr<Controller> controller = Session();
-    if (!controller) return kNotOpen;
-    return run(*controller);
+    return StandIn::WithSimulation([&](Simulation& simulation) { return run(simulation.controller); });
 }
 
 int32_t GetParameter(Family family, uint32_t id, int32_t index, vireo_api_value* value) {
@@ -80,22 +69,18 @@ int32_t vireo_api_get_version(char* text, uint32_t size, uint32_t* length) {
 }
 
 int32_t vireo_api_open(vireo_api_event_callback events, void* user) {
-    {
-        std::lock_guard lock(sessionMutex);
-        if (!session) session = std::make_shared<Controller>();
-    }
+    StandIn::Open();
     Announce(events, user, "Vireo software controller (simulated) started");
-    Announce(events, user, "Vireo software controller (simulated) ready, 8 axes");
+    Announce(events, user, "Vireo software controller (simulated) ready");
     return 0;
 }
 
 int32_t vireo_api_close(void) {
-    std::lock_guard lock(sessionMutex);
-    session.reset();
+    StandIn::Close();
     return 0;
 }
 
-int32_t vireo_api_is_open(void) { return Session() ? 1 : 0; }
+int32_t vireo_api_is_open(void) { return StandIn::Current() ? 1 : 0; }
 
 int32_t vireo_api_ex(uint32_t) { return 0; }
 

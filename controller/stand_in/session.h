@@ -1,0 +1,35 @@
+// The simulated controller that vireo_api_open starts and vireo_api_close ends, shared by every
+// function of the library.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "sim/controller.h"
+
+namespace StandIn {
+
+// A call while no controller is open, or with arguments the library cannot take: failures of the
+// library itself, not of the controller.
+inline constexpr std::int32_t kNotOpen = -1;
+inline constexpr std::int32_t kBadArgument = -3;
+
+struct Simulation {
+    Vireo::Sim::Controller controller;
+};
+
+// Starts the simulation unless it runs already.
+void Open();
+void Close();
+std::shared_ptr<Simulation> Current();
+
+// Runs `run` on the open simulation; kNotOpen when there is none. The simulation stays alive
+// for the call even when another thread closes the library meanwhile.
+template <typename Run>
+std::int32_t WithSimulation(Run run) {
+    const std::shared_ptr<Simulation> simulation = Current();
+    if (!simulation) return kNotOpen;
+    return run(*simulation);
+}
+
+}  // namespace StandIn
