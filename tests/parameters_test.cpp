@@ -181,65 +181,108 @@ TEST(ParameterTables, GiveALibraryKindExactlyToParametersWithAnIdentifier) {
     }
 }
 
-void CountText(void* user, const char*, uint32_t) { ++*static_cast<int*>(user); }
+// The typed by-name exports of one family, against the stand-in: a name of the family's table, a
+// name the controller does not know, and no name.
+constexpr kova_result kUnknownCommand = 0x400000001;
 
-// The typed by-name exports of one indexed family, each given the same name and index.
-#define KOVA_TEST_BY_NAME_AT(Family, Type, type)                                                                 \
+#define KOVA_TEST_BY_NAME_AT(Family, Type, type, known, written)                                                  \
+    {                                                                                                             \
+        type value{};                                                                                             \
+        const std::string what = #Family #Type;                                                                   \
+        EXPECT_EQ(kova_Get##Family##Parameter##Type##Value(nullptr, known, 1, &value), kInvalidContext) << what;  \
+        EXPECT_EQ(kova_Get##Family##Parameter##Type##Value(context, known, 1, nullptr), kBadArgument) << what;    \
+        EXPECT_EQ(kova_Get##Family##Parameter##Type##Value(context, known, 1, &value), 0u) << what;               \
+        EXPECT_EQ(kova_Get##Family##Parameter##Type##Value(context, "NO_SUCH", 1, &value), kUnknownCommand) << what; \
+        EXPECT_EQ(kova_Get##Family##Parameter##Type##Value(context, nullptr, 1, &value), kBadArgument) << what;   \
+        EXPECT_EQ(kova_Set##Family##Parameter##Type##Value(nullptr, known, 1, type{}), kInvalidContext) << what;  \
+        EXPECT_EQ(kova_Set##Family##Parameter##Type##Value(context, known, 1, type{}), written) << what;          \
+        EXPECT_EQ(kova_Set##Family##Parameter##Type##Value(context, nullptr, 1, type{}), kBadArgument) << what;   \
+    }
+#define KOVA_TEST_BY_NAME(Family, Type, type, known, written)                                                    \
     {                                                                                                            \
         type value{};                                                                                            \
         const std::string what = #Family #Type;                                                                  \
-        EXPECT_EQ(kova_Get##Family##Parameter##Type##Value(nullptr, "X", 1, &value), kInvalidContext) << what;   \
-        EXPECT_EQ(kova_Get##Family##Parameter##Type##Value(context, "X", 1, nullptr), kBadArgument) << what;     \
-        EXPECT_EQ(kova_Get##Family##Parameter##Type##Value(context, "X", 1, &value), kNotSupported) << what;     \
-        EXPECT_EQ(kova_Get##Family##Parameter##Type##Value(context, nullptr, 1, &value), kNotSupported) << what; \
-        EXPECT_EQ(kova_Set##Family##Parameter##Type##Value(nullptr, "X", 1, type{}), kInvalidContext) << what;   \
-        EXPECT_EQ(kova_Set##Family##Parameter##Type##Value(context, "X", 1, type{}), kNotSupported) << what;     \
-        EXPECT_EQ(kova_Set##Family##Parameter##Type##Value(context, nullptr, 1, type{}), kNotSupported) << what; \
+        EXPECT_EQ(kova_Get##Family##Parameter##Type##Value(nullptr, known, &value), kInvalidContext) << what;    \
+        EXPECT_EQ(kova_Get##Family##Parameter##Type##Value(context, known, nullptr), kBadArgument) << what;      \
+        EXPECT_EQ(kova_Get##Family##Parameter##Type##Value(context, known, &value), 0u) << what;                 \
+        EXPECT_EQ(kova_Get##Family##Parameter##Type##Value(context, "NO_SUCH", &value), kUnknownCommand) << what; \
+        EXPECT_EQ(kova_Set##Family##Parameter##Type##Value(nullptr, known, type{}), kInvalidContext) << what;    \
+        EXPECT_EQ(kova_Set##Family##Parameter##Type##Value(context, known, type{}), written) << what;            \
+        EXPECT_EQ(kova_Set##Family##Parameter##Type##Value(context, nullptr, type{}), kBadArgument) << what;     \
     }
-#define KOVA_TEST_BY_NAME(Family, Type, type)                                                               \
-    {                                                                                                       \
-        type value{};                                                                                       \
-        const std::string what = #Family #Type;                                                             \
-        EXPECT_EQ(kova_Get##Family##Parameter##Type##Value(nullptr, "X", &value), kInvalidContext) << what; \
-        EXPECT_EQ(kova_Get##Family##Parameter##Type##Value(context, "X", nullptr), kBadArgument) << what;   \
-        EXPECT_EQ(kova_Get##Family##Parameter##Type##Value(context, "X", &value), kNotSupported) << what;   \
-        EXPECT_EQ(kova_Set##Family##Parameter##Type##Value(nullptr, "X", type{}), kInvalidContext) << what; \
-        EXPECT_EQ(kova_Set##Family##Parameter##Type##Value(context, "X", type{}), kNotSupported) << what;   \
-    }
-#define KOVA_TEST_BY_NAME_ALL_TYPES(EXPECTATIONS, Family) \
-    EXPECTATIONS(Family, Double, double)                  \
-    EXPECTATIONS(Family, Int64, int64_t)                  \
-    EXPECTATIONS(Family, UInt64, uint64_t)                \
-    EXPECTATIONS(Family, Int32, int32_t)                  \
-    EXPECTATIONS(Family, UInt32, uint32_t)                \
-    EXPECTATIONS(Family, Bool, bool)
+#define KOVA_TEST_BY_NAME_ALL_TYPES(EXPECTATIONS, Family, known, written) \
+    EXPECTATIONS(Family, Double, double, known, written)                  \
+    EXPECTATIONS(Family, Int64, int64_t, known, written)                  \
+    EXPECTATIONS(Family, UInt64, uint64_t, known, written)                \
+    EXPECTATIONS(Family, Int32, int32_t, known, written)                  \
+    EXPECTATIONS(Family, UInt32, uint32_t, known, written)                \
+    EXPECTATIONS(Family, Bool, bool, known, written)
 
-TEST_F(ParametersTest, ByNameExportsCheckHandleThenValuePointerInEveryFamilyAndType) {
-    KOVA_TEST_BY_NAME_ALL_TYPES(KOVA_TEST_BY_NAME, System)
-    KOVA_TEST_BY_NAME_ALL_TYPES(KOVA_TEST_BY_NAME_AT, Axis)
-    KOVA_TEST_BY_NAME_ALL_TYPES(KOVA_TEST_BY_NAME_AT, Process)
-    KOVA_TEST_BY_NAME_ALL_TYPES(KOVA_TEST_BY_NAME_AT, Slot)
-    KOVA_TEST_BY_NAME_ALL_TYPES(KOVA_TEST_BY_NAME_AT, Port)
+TEST_F(ParametersTest, ByNameExportsCheckHandleThenValuePointerAndReachTheControllerInEveryFamilyAndType) {
+    ASSERT_EQ(kova_OpenConnection(context), 0u);
+    KOVA_TEST_BY_NAME_ALL_TYPES(KOVA_TEST_BY_NAME, System, "DISPLAY", 0u)
+    KOVA_TEST_BY_NAME_ALL_TYPES(KOVA_TEST_BY_NAME_AT, Axis, "JOGSPEED", 0u)
+    KOVA_TEST_BY_NAME_ALL_TYPES(KOVA_TEST_BY_NAME_AT, Process, "TICKS", 0u)
+    // Slot parameters are all read only.
+    KOVA_TEST_BY_NAME_ALL_TYPES(KOVA_TEST_BY_NAME_AT, Slot, "COMMSTYPE", 0x400000015u)
+    KOVA_TEST_BY_NAME_ALL_TYPES(KOVA_TEST_BY_NAME_AT, Port, "PORT_MODE", 0u)
 }
 
-TEST_F(ParametersTest, SystemTextByNameNeedsOnlyTheSizePointerAndHandsTheCallbackDown) {
+TEST_F(ParametersTest, ByNameValuesAreReadInTheRequestedType) {
+    ASSERT_EQ(kova_OpenConnection(context), 0u);
+    ASSERT_EQ(kova_SetAxisParameterDoubleValue(context, "SPEED", 2, 12.75), 0u);
+    double speed = 0;
+    EXPECT_EQ(kova_GetAxisParameterDoubleValue(context, "SPEED", 2, &speed), 0u);
+    EXPECT_DOUBLE_EQ(speed, 12.75);
+    int32_t whole = 0;
+    EXPECT_EQ(kova_GetAxisParameterInt32Value(context, "SPEED", 2, &whole), 0u);
+    EXPECT_EQ(whole, 12);
+    bool on = false;
+    EXPECT_EQ(kova_GetAxisParameterBoolValue(context, "SPEED", 2, &on), 0u);
+    EXPECT_TRUE(on);
+    uint32_t baud = 0;
+    EXPECT_EQ(kova_GetPortParameterUInt32Value(context, "BAUD_RATE", 0, &baud), 0u);
+    EXPECT_EQ(baud, 38400u);
+    // Names are case-sensitive in the module's tables; the controller itself is not.
+    EXPECT_EQ(kova_GetAxisParameterDoubleValue(context, "speed", 2, &speed), 0u);
+    EXPECT_DOUBLE_EQ(speed, 12.75);
+    // A reply with a sign cannot be read as unsigned (AIN0 has no identifier: it goes by command line).
+    ASSERT_EQ(kova_Execute(context, "AIN0=-5"), 0u);
+    uint64_t unsignedValue = 0;
+    EXPECT_EQ(kova_GetSystemParameterUInt64Value(context, "AIN0", &unsignedValue), kBadArgument);
+    int64_t signedValue = 0;
+    EXPECT_EQ(kova_GetSystemParameterInt64Value(context, "AIN0", &signedValue), 0u);
+    EXPECT_EQ(signedValue, -5);
+    // By identifier, a float that does not fit the requested integer type is held at its limit.
+    ASSERT_EQ(kova_SetAxisParameterDoubleValue(context, "JOGSPEED", 0, -5), 0u);
+    EXPECT_EQ(kova_GetAxisParameterUInt64Value(context, "JOGSPEED", 0, &unsignedValue), 0u);
+    EXPECT_EQ(unsignedValue, 0u);
+}
+
+TEST_F(ParametersTest, SystemTextsGoByCommandLine) {
+    ASSERT_EQ(kova_OpenConnection(context), 0u);
     char buffer[16] = "untouched";
     uint32_t size = sizeof buffer;
     EXPECT_EQ(kova_GetSystemParameterStringValue4a(nullptr, "VERSION", buffer, &size), kInvalidContext);
     EXPECT_EQ(kova_GetSystemParameterStringValue4a(context, "VERSION", buffer, nullptr), kBadArgument);
-    EXPECT_EQ(kova_GetSystemParameterStringValue4a(context, "VERSION", nullptr, &size), kNotSupported);
-    EXPECT_EQ(kova_GetSystemParameterStringValue4a(context, "VERSION", buffer, &size), kNotSupported);
-    EXPECT_STREQ(buffer, "untouched");
+    EXPECT_EQ(kova_GetSystemParameterStringValue4a(context, "VERSION", nullptr, &size), kBadArgument);
+    ASSERT_EQ(kova_GetSystemParameterStringValue4a(context, "VERSION", buffer, &size), 0u);
+    EXPECT_EQ(std::string(buffer, size), "2.0350\r\n");
+    size = sizeof buffer;
+    EXPECT_EQ(kova_GetSystemParameterStringValue4a(context, "", buffer, &size), kBadArgument);
 
-    int calls = 0;
-    EXPECT_EQ(kova_GetSystemParameterStringValue4b(nullptr, "VERSION", CountText, &calls), kInvalidContext);
-    EXPECT_EQ(kova_GetSystemParameterStringValue4b(context, "VERSION", nullptr, nullptr), kNotSupported);
-    EXPECT_EQ(kova_GetSystemParameterStringValue4b(context, "VERSION", CountText, &calls), kNotSupported);
-    EXPECT_EQ(calls, 0);
+    std::vector<std::string> pieces;
+    EXPECT_EQ(kova_GetSystemParameterStringValue4b(nullptr, "VERSION", RecordText, &pieces), kInvalidContext);
+    EXPECT_EQ(kova_GetSystemParameterStringValue4b(context, "VERSION", nullptr, nullptr), kBadArgument);
+    ASSERT_EQ(kova_GetSystemParameterStringValue4b(context, "VERSION", RecordText, &pieces), 0u);
+    std::string whole;
+    for (const std::string& piece : pieces) whole += piece;
+    EXPECT_EQ(whole, "2.0350\r\n");
 
     EXPECT_EQ(kova_SetSystemParameterStringValue(nullptr, "NAME", "abc"), kInvalidContext);
-    EXPECT_EQ(kova_SetSystemParameterStringValue(context, "NAME", nullptr), kNotSupported);
-    EXPECT_EQ(kova_SetSystemParameterStringValue(context, nullptr, "abc"), kNotSupported);
+    EXPECT_EQ(kova_SetSystemParameterStringValue(context, nullptr, "abc"), kBadArgument);
+    // The controller keeps no texts in system parameters: the assignment is refused as a mix of types.
+    EXPECT_EQ(kova_SetSystemParameterStringValue(context, "DISPLAY", "abc"), 0x400000094u);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <cinttypes>
 #include <cstdint>
 #include <cstdio>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -27,7 +28,7 @@ struct ParameterRef {
     std::int32_t index;
 };
 
-enum class ParameterFamily { System, Axis, Process, Slot };
+enum class ParameterFamily { System, Axis, Process, Slot, Port };
 
 namespace ParameterDetail {
 
@@ -36,18 +37,32 @@ constexpr std::string_view Modifier(ParameterFamily family) {
     case ParameterFamily::Axis: return "AXIS";
     case ParameterFamily::Process: return "PROC";
     case ParameterFamily::Slot: return "SLOT";
+    case ParameterFamily::Port: return "PORT";
     case ParameterFamily::System: break;
     }
     return {};
 }
 
+// A number in the operation's type: integers as they are, floats widened, and a float that an
+// integer type cannot hold held at that type's limit (NaN as 0).
+template <typename T, typename N>
+T As(N number) {
+    if constexpr (std::is_same_v<T, bool>) {
+        return number != 0;
+    } else if constexpr (std::is_floating_point_v<N> && std::is_integral_v<T>) {
+        if (!(number == number)) return 0;
+        if (number <= static_cast<N>(std::numeric_limits<T>::min())) return std::numeric_limits<T>::min();
+        if (number >= static_cast<N>(std::numeric_limits<T>::max())) return std::numeric_limits<T>::max();
+        return static_cast<T>(number);
+    } else {
+        return static_cast<T>(number);
+    }
+}
+
 template <typename T>
 T FromTagged(std::uint32_t kind, const vireo_api_value& tagged) {
     const auto& v = tagged.value;
-    auto as = [](auto number) {
-        if constexpr (std::is_same_v<T, bool>) return number != 0;
-        else return static_cast<T>(number);
-    };
+    auto as = [](auto number) { return As<T>(number); };
     switch (kind) {
     case 2: return as(v.f32);
     case 3: return as(v.i64);
@@ -120,6 +135,7 @@ inline std::int32_t LibraryGet(ParameterFamily family, const ParameterRef& p, vi
     case ParameterFamily::Axis: return Invoke(library.vireo_api_get_axis_parameter, p.identifier, p.index, &tagged);
     case ParameterFamily::Process: return Invoke(library.vireo_api_get_process_parameter, p.identifier, p.index, &tagged);
     case ParameterFamily::Slot: return Invoke(library.vireo_api_get_slot_parameter, p.identifier, p.index, &tagged);
+    case ParameterFamily::Port: break;   // the library has no function for port parameters
     }
     return kLowLevelUnsupported;
 }
@@ -131,6 +147,7 @@ inline std::int32_t LibrarySet(ParameterFamily family, const ParameterRef& p, co
     case ParameterFamily::Axis: return Invoke(library.vireo_api_set_axis_parameter, p.identifier, p.index, &tagged);
     case ParameterFamily::Process: return Invoke(library.vireo_api_set_process_parameter, p.identifier, p.index, &tagged);
     case ParameterFamily::Slot: return Invoke(library.vireo_api_set_slot_parameter, p.identifier, p.index, &tagged);
+    case ParameterFamily::Port: break;
     }
     return kLowLevelUnsupported;
 }
