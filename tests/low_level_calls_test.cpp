@@ -4,29 +4,13 @@
 #include <cmath>
 #include <cstring>
 
-#include "support/open_context.h"
-#include "support/recording_library.h"
+#include "support/recording_session.h"
 #include "vireo/command_line.h"
 
 using namespace KovaTest;
 
 namespace {
 
-constexpr kova_result kLowLevelError = 0x8100000011;
-
-class WithRecordingLibrary : public OpenContext {
-protected:
-    RecordingLibrary library;
-};
-
-class OpenWithRecordingLibrary : public WithRecordingLibrary {
-protected:
-    void SetUp() override {
-        WithRecordingLibrary::SetUp();
-        ASSERT_EQ(kova_OpenConnection(context), 0u);
-        library.calls.clear();
-    }
-};
 
 }  // namespace
 

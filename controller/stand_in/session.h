@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "sim/controller.h"
+#include "sim/motion.h"
 
 namespace StandIn {
 
@@ -16,6 +17,7 @@ inline constexpr std::int32_t kBadArgument = -3;
 
 struct Simulation {
     Vireo::Sim::Controller controller;
+    Vireo::Sim::MotionEngine motion{controller};   // after the controller: it ticks the controller's axes
 };
 
 // Starts the simulation unless it runs already.

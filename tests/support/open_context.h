@@ -14,6 +14,7 @@ constexpr kova_result kBadArgument = 0x10000000c;
 constexpr kova_result kInvalidContext = 0x8100000004;
 constexpr kova_result kNotSupported = 0x100000002;
 constexpr kova_result kVersionMismatch = 0x8100000012;
+constexpr kova_result kLowLevelError = 0x8100000011;
 
 constexpr kova_version kThisVersion = {KOVA_VERSION_MAJOR, KOVA_VERSION_MINOR, KOVA_VERSION_PATCH,
                                        KOVA_VERSION_BUILD};

@@ -104,6 +104,50 @@ std::int32_t Behave(integral_constant<std::size_t, F_vireo_api_get_axis_paramete
     return GetParameter(v);
 }
 
+std::int32_t ReadMemory(const std::vector<double>& memory, uint32_t first, uint32_t count, double* values) {
+    if (static_cast<std::uint64_t>(first) + count > memory.size()) return -1;
+    std::copy_n(memory.begin() + first, count, values);
+    return 0;
+}
+std::int32_t Behave(integral_constant<std::size_t, F_vireo_api_get_vr>, uint32_t first, uint32_t count,
+                    double* values) {
+    if (active->vrReadsBeforeFailure == 0) return -1;
+    if (active->vrReadsBeforeFailure > 0) --active->vrReadsBeforeFailure;
+    return ReadMemory(active->vr, first, count, values);
+}
+std::int32_t Behave(integral_constant<std::size_t, F_vireo_api_set_vr>, uint32_t first, uint32_t count,
+                    const double* values) {
+    std::vector<double>& vr = active->vr;
+    if (vr.size() < static_cast<std::size_t>(first) + count) vr.resize(static_cast<std::size_t>(first) + count);
+    std::copy_n(values, count, vr.begin() + first);
+    return 0;
+}
+std::int32_t Behave(integral_constant<std::size_t, F_vireo_api_get_table>, uint32_t first, uint32_t count,
+                    double* values) {
+    return ReadMemory(active->table, first, count, values);
+}
+std::int32_t WriteWord(int32_t* word) {
+    *word = active->word;
+    return 0;
+}
+std::int32_t Behave(integral_constant<std::size_t, F_vireo_api_get_in>, uint32_t, int32_t* w) { return WriteWord(w); }
+std::int32_t Behave(integral_constant<std::size_t, F_vireo_api_get_op>, uint32_t, int32_t* w) { return WriteWord(w); }
+std::int32_t Behave(integral_constant<std::size_t, F_vireo_api_get_invert_in>, uint32_t, int32_t* w) {
+    return WriteWord(w);
+}
+std::int32_t Behave(integral_constant<std::size_t, F_vireo_api_get_ain>, uint32_t, int32_t* w) { return WriteWord(w); }
+std::int32_t Behave(integral_constant<std::size_t, F_vireo_api_get_aout>, uint32_t, int32_t* w) { return WriteWord(w); }
+std::int32_t Behave(integral_constant<std::size_t, F_vireo_api_get_in_range>, uint32_t, uint32_t, int32_t* w) {
+    return WriteWord(w);
+}
+std::int32_t Behave(integral_constant<std::size_t, F_vireo_api_get_op_range>, uint32_t, uint32_t, int32_t* w) {
+    return WriteWord(w);
+}
+std::int32_t Behave(integral_constant<std::size_t, F_vireo_api_get_vr_bit>, uint32_t, uint16_t, uint8_t* value) {
+    *value = static_cast<uint8_t>(active->word);
+    return 0;
+}
+
 template <std::size_t I, typename Signature>
 struct Recorder;
 
