@@ -175,10 +175,19 @@ TEST_F(OpenWithRecordingLibrary, ParametersFallBackToCommandLines) {
     EXPECT_DOUBLE_EQ(accel, 250);
     EXPECT_EQ(library.CallsOf("vireo_api_execute2"), std::vector<std::string>{"?ACCEL AXIS(2);, ptr, 256, ptr"});
 
-    EXPECT_EQ(kova_SetAxisParameter_SPEED(context, 0, 12.5), 0u);
+    EXPECT_EQ(kova_SetAxisParameter_SPEED(context, 0, 0.1234567), 0u);
     EXPECT_EQ(kova_SetAxisParameter_DATUM_IN(context, 3, -4), 0u);
     EXPECT_EQ(library.CallsOf("vireo_api_execute"),
-              (std::vector<std::string>{"SPEED AXIS(0)=12.5", "DATUM_IN AXIS(3)=-4"}));
+              (std::vector<std::string>{"SPEED AXIS(0)=0.123457", "DATUM_IN AXIS(3)=-4"}));
+
+    // A parameter without an identifier never reaches the library's parameter functions.
+    library.calls.clear();
+    library.reply = "7\r\n";
+    uint32_t ain = 0;
+    EXPECT_EQ(kova_GetSystemParameter_AIN0(context, &ain), 0u);
+    EXPECT_EQ(ain, 7u);
+    EXPECT_EQ(library.CallsOf("vireo_api_execute2"), std::vector<std::string>{"?AIN0;, ptr, 256, ptr"});
+    EXPECT_TRUE(library.CallsOf("vireo_api_get_system_parameter").empty());
 }
 
 TEST_F(OpenWithRecordingLibrary, ParametersGoByIdentifierInTheirOwnWidth) {
