@@ -19,7 +19,6 @@ int g_callbacks = 0;
 void OnText(void*, const char*, uint32_t) { ++g_callbacks; }
 void OnDir(void*, const kova_file_info*, const char*) { ++g_callbacks; }
 void OnProcess(void*, const kova_process_info*, const char*) { ++g_callbacks; }
-void OnProgress(void*, const kova_progress_info*) { ++g_callbacks; }
 void OnCompile(void*, uint32_t, const char*, uint32_t, uint32_t, const char*) { ++g_callbacks; }
 void OnUpdate(void*, uint32_t, float, const char*) { ++g_callbacks; }
 bool OnKey(void*, const char*) {
@@ -92,13 +91,6 @@ std::vector<Case> CompleteCalls() {
         {"GetProcessList", [](kova_context c) { return kova_GetProcessList(c, OnProcess, nullptr); }},
         {"FileExists", [](kova_context c) { return kova_FileExists(c, "MYPROG", &word); }},
         {"GetRemoteFileCRC", [](kova_context c) { return kova_GetRemoteFileCRC(c, "MYPROG", &crc); }},
-        {"GetLocalFileCRC", [](kova_context c) { return kova_GetLocalFileCRC(c, "prog.bas", false, &crc); }},
-        {"UploadFile",
-         [](kova_context c) {
-             return kova_UploadFile(c, "prog.bas", "MYPROG", 0, KOVA_UPLOAD_COMPRESS, OnProgress, nullptr);
-         }},
-        {"DownloadFile",
-         [](kova_context c) { return kova_DownloadFile(c, "prog.bas", "MYPROG", OnProgress, nullptr); }},
         {"LoadProject", [](kova_context c) { return kova_LoadProject(c, "project.xml", OnKey, nullptr); }},
         {"ProjectKeyRegistryList", [](kova_context c) { return kova_ProjectKeyRegistryList(c, OnText, nullptr); }},
         {"ProjectKeyRegistryStore", [](kova_context c) { return kova_ProjectKeyRegistryStore(c, "ACME", "k", 1); }},
@@ -139,8 +131,6 @@ std::vector<Case> HandedDown() {
         {"Dir without callback", [](kova_context c) { return kova_Dir(c, nullptr, nullptr); }},
         {"GetProcessList without callback", [](kova_context c) { return kova_GetProcessList(c, nullptr, nullptr); }},
         {"CompileAll without callback", [](kova_context c) { return kova_CompileAll(c, nullptr, nullptr); }},
-        {"UploadFile without progress",
-         [](kova_context c) { return kova_UploadFile(c, nullptr, nullptr, 0, 0, nullptr, nullptr); }},
         {"LoadProject without key callback",
          [](kova_context c) { return kova_LoadProject(c, nullptr, nullptr, nullptr); }},
         {"ProjectKey without key", [](kova_context c) { return kova_ProjectKey(c, nullptr, 0); }},

@@ -69,7 +69,7 @@ int32_t vireo_api_get_version(char* text, uint32_t size, uint32_t* length) {
 }
 
 int32_t vireo_api_open(vireo_api_event_callback events, void* user) {
-    StandIn::Open();
+    if (const int32_t error = StandIn::Open(); error != 0) return error;
     Announce(events, user, "Vireo software controller (simulated) started");
     Announce(events, user, "Vireo software controller (simulated) ready");
     return 0;

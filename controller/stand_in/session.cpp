@@ -10,9 +10,14 @@ std::shared_ptr<Simulation> session;
 
 }  // namespace
 
-void Open() {
+std::int32_t Open() {
     std::lock_guard lock(sessionMutex);
-    if (!session) session = std::make_shared<Simulation>();
+    if (session) return 0;
+    auto starting = std::make_shared<Simulation>();
+    if (const std::int32_t error = starting->fileServer.Start(FileServerOptionsFromEnvironment()); error != 0)
+        return error;
+    session = std::move(starting);
+    return 0;
 }
 
 void Close() {
@@ -20,6 +25,9 @@ void Close() {
     {
         std::lock_guard lock(sessionMutex);
         ending.swap(session);
+        // The port goes now, even while a call still holds the simulation, and before another
+        // open may bind it again.
+        if (ending) ending->fileServer.Stop();
     }
     // Released outside the lock: ending a simulation may wait for its threads.
 }

@@ -6,7 +6,9 @@
 #include <memory>
 
 #include "sim/controller.h"
+#include "sim/file_store.h"
 #include "sim/motion.h"
+#include "stand_in/file_server.h"
 
 namespace StandIn {
 
@@ -18,10 +20,13 @@ inline constexpr std::int32_t kBadArgument = -3;
 struct Simulation {
     Vireo::Sim::Controller controller;
     Vireo::Sim::MotionEngine motion{controller};   // after the controller: it ticks the controller's axes
+    Vireo::Sim::FileStore files;
+    FileServer fileServer{files};                   // after the store it fills
 };
 
-// Starts the simulation unless it runs already.
-void Open();
+// Starts the simulation unless it runs already: 0, or the system error number of a file transfer
+// port that cannot be had (then nothing is started).
+std::int32_t Open();
 void Close();
 std::shared_ptr<Simulation> Current();
 

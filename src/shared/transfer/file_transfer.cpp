@@ -1,0 +1,532 @@
+#include "shared/transfer/file_transfer.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <thread>
+#include <vector>
+
+#include "platform/debug_trace.h"
+#include "shared/transfer/deflate_stream.h"
+#include "shared/transfer/file_types.h"
+
+namespace Kova::TesselApi::Shared {
+
+namespace {
+
+// Small blocks keep escaping and flow control fine-grained on the current protocol.
+constexpr std::size_t kBlockSize = 1024;
+constexpr std::size_t kOlderProtocolBlockSize = 32768;
+constexpr std::uint32_t kReceiveChunk = 256;
+constexpr std::uint32_t kReceivePollMs = 1;
+constexpr std::size_t kMessageLimit = 64;
+constexpr std::uint32_t kDefaultTimeoutMs = 5000;
+// Versions arrive as doubles read from the controller; 2.0331 must not read as just below itself.
+constexpr double kVersionTolerance = 1e-6;
+
+bool AtLeast(double version, double wanted) { return version >= wanted - kVersionTolerance; }
+
+template <typename... Arguments>
+std::string Format(const char* format, Arguments... arguments) {
+    const int length = std::snprintf(nullptr, 0, format, arguments...);
+    if (length <= 0) return {};
+    std::string text(static_cast<std::size_t>(length), '\0');
+    std::snprintf(text.data(), text.size() + 1, format, arguments...);
+    return text;
+}
+
+std::string ErrnoText(int number) {
+    const char* text = std::strerror(number);
+    return text != nullptr ? text : "";
+}
+
+char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
+    if (text.size() < prefix.size()) return false;
+    for (std::size_t i = 0; i < prefix.size(); ++i)
+        if (Upper(text[i]) != prefix[i]) return false;
+    return true;
+}
+
+// The controller may shorten its words: any start of the word counts, the empty text included.
+bool MatchesWord(std::string_view text, std::string_view word) {
+    return text.size() <= word.size() && StartsWithNoCase(text, word.substr(0, text.size()));
+}
+
+bool ParseHex(std::string_view text, std::uint32_t& value) {
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) i += 2;
+    std::uint32_t result = 0;
+    std::size_t digits = 0;
+    for (; i < text.size(); ++i, ++digits) {
+        const char c = Upper(text[i]);
+        if (c >= '0' && c <= '9')
+            result = result * 16 + static_cast<std::uint32_t>(c - '0');
+        else if (c >= 'A' && c <= 'F')
+            result = result * 16 + static_cast<std::uint32_t>(c - 'A' + 10);
+        else
+            break;
+    }
+    if (digits == 0) return false;
+    value = result;
+    return true;
+}
+
+void TraceReceived(std::string_view text) {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &now);
+#else
+    localtime_r(&now, &local);
+#endif
+    char stamp[32];
+    std::strftime(stamp, sizeof stamp, "%Y-%m-%d %H:%M:%S ", &local);
+    std::string line(stamp);
+    line.append("Received: ").append(text).append("\n");
+    Platform::WriteDebugLine(line.c_str());
+}
+
+}  // namespace
+
+TransferRequest UploadRequest(std::string_view localPath, std::string_view remoteName, std::uint32_t fileType,
+                              std::uint32_t flags) {
+    TransferRequest request;
+    request.direction = TransferDirection::Upload;
+    request.localPath.assign(localPath);
+    request.remoteName.assign(remoteName);
+    request.fileType = fileType;
+    request.compress = (flags & (kUploadCompress | kUploadCompressedMark)) != 0;
+    request.compressedMark = (flags & kUploadCompressedMark) != 0;
+    request.timeoutMs = kUploadTimeoutMs;
+    return request;
+}
+
+TransferRequest DownloadRequest(std::string_view localPath, std::string_view remoteName) {
+    TransferRequest request;
+    request.direction = TransferDirection::Download;
+    request.localPath.assign(localPath);
+    request.remoteName.assign(remoteName);
+    request.fileType = kDownloadFileType;
+    request.compress = true;
+    request.compressedMark = true;
+    request.timeoutMs = kDownloadTimeoutMs;
+    return request;
+}
+
+FileTransfer::FileTransfer(IEventLogger* owner, std::string_view host, std::uint16_t port, double firmwareVersion)
+    : owner_(owner), port_(owner), host_(host), tcpPort_(port), firmwareVersion_(firmwareVersion) {}
+
+FileTransfer::~FileTransfer() = default;
+
+Result FileTransfer::Fail(Result result, std::string_view message) {
+    if (owner_ != nullptr) owner_->Log(EventError, result, message);
+    return result;
+}
+
+void FileTransfer::Report(std::uint64_t done, std::uint32_t stage) {
+    if (progress_ == nullptr || !*progress_) return;
+    const kova_progress_info info{static_cast<std::uint32_t>(fileSize_), static_cast<std::uint32_t>(done), stage};
+    (*progress_)(info);
+}
+
+std::uint32_t FileTransfer::Flags() const {
+    const std::lock_guard lock(mutex_);
+    return status_;
+}
+
+void FileTransfer::SetFlags(std::uint32_t bits, bool wake) {
+    const std::lock_guard lock(mutex_);
+    status_ |= bits;
+    if (wake) wake_.notify_all();
+}
+
+double FileTransfer::Seconds() const {
+    const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start_);
+    return static_cast<double>(elapsed.count()) / 1000.0;
+}
+
+Result FileTransfer::Run(const TransferRequest& request, const ProgressSink& progress) {
+    if (port_.IsOpen()) return Error(Reopen);
+    const Result opened = port_.Open(host_, tcpPort_, kTransferConnectTimeoutMs, true);
+    if (opened != kSuccess) return opened;
+
+    request_ = request;
+    if (request_.timeoutMs < 1) request_.timeoutMs = kDefaultTimeoutMs;
+    if (!AtLeast(firmwareVersion_, kFirmwareEncryptedItems) && IsEncryptedFileType(request_.fileType))
+        return Fail(Error(BadArgument), "Transferring encrypted items is not supported before VT f/w v2.0335");
+    if (!ParseDestination(request_.remoteName, destination_, remoteName_))
+        return Fail(Error(BadArgument), "Error in remote destination");
+
+    const bool upload = request_.direction == TransferDirection::Upload;
+    progress_ = &progress;
+    fileSize_ = upload ? LocalFileSize(request_.localPath) : 0;
+    start_ = std::chrono::steady_clock::now();
+    Report(0, KOVA_PROGRESS_START);
+
+    Result senderResult = kSuccess;
+    Result receiverResult = kSuccess;
+    std::thread sender([&] {
+        senderResult = Sender();
+        SetFlags(ThreadFinished, false);
+    });
+    std::thread receiver;
+    if (request_.protocolLevel != 0) {
+        try {
+            receiver = std::thread([&] {
+                receiverResult = Receiver();
+                SetFlags(ThreadFinished, true);
+            });
+        } catch (...) {
+            // Without a receiver nothing would ever end the sender's waits.
+            SetFlags(ReceiverFailed | ThreadFinished, true);
+            sender.join();
+            throw;
+        }
+        receiver.join();
+    }
+    sender.join();
+
+    Report(done_.load(), KOVA_PROGRESS_END);
+    return receiverResult != kSuccess ? receiverResult : senderResult;
+}
+
+Result FileTransfer::Sender() {
+    if (request_.direction == TransferDirection::Upload) return SendUpload();
+
+    const std::string header = TransferHeader(request_.protocolLevel, true,
+                                              request_.compress && request_.compressedMark, destination_, remoteName_);
+    if (!header.empty()) {
+        const Result written = port_.Write(reinterpret_cast<const std::uint8_t*>(header.data()),
+                                           static_cast<std::uint32_t>(header.size()));
+        if (written != kSuccess) return Fail(written, "Port write error");
+    }
+    // Without a receiver nothing arrives to wait for.
+    if (request_.protocolLevel == 0) return SenderVerdict();
+    {
+        std::unique_lock lock(mutex_);
+        wake_.wait(lock, [&] { return status_ != 0; });
+    }
+    return WaitForCrc();
+}
+
+Result FileTransfer::SendUpload() {
+    start_ = std::chrono::steady_clock::now();
+    if (owner_ != nullptr)
+        owner_->Log(EventInformation, kSuccess, Format("Uploading %s ...", request_.localPath.c_str()));
+    LocalFile file(OpenLocalFile(request_.localPath, "rb"));
+    if (!file) {
+        const int error = errno;
+        return Fail(SystemError(static_cast<std::uint32_t>(error)),
+                    Format("Error opening %s, error(%i): %s", request_.localPath.c_str(), error, ErrnoText(error).c_str()));
+    }
+
+    DeflateStream deflater;
+    if (request_.compress) {
+        const int code = deflater.Start(request_.compressionLevel);
+        if (code != Z_OK) return Fail(Error(Compression), Format("Data compressor initialization error: %d", code));
+    }
+
+    if (destination_ == DestinationRam && AtLeast(firmwareVersion_, kFirmwareNameExtensions))
+        remoteName_ = ExtendedRemoteName(remoteName_, request_.fileType, request_.compress, request_.compressedMark);
+
+    const std::string header = TransferHeader(request_.protocolLevel, false,
+                                              request_.compress && request_.compressedMark, destination_, remoteName_);
+    if (!header.empty()) {
+        const Result written = port_.Write(reinterpret_cast<const std::uint8_t*>(header.data()),
+                                           static_cast<std::uint32_t>(header.size()));
+        if (written != kSuccess) return Fail(written, "Port write error");
+    }
+
+    Crc crc(*FindCrcModel(kTransferCrcName));
+    const std::size_t blockSize = request_.protocolLevel == 3 ? kBlockSize : kOlderProtocolBlockSize;
+    std::vector<std::uint8_t> input(blockSize);
+    std::vector<std::uint8_t> compressed(request_.compress ? blockSize : 0);
+    escaped_.resize(2 * blockSize);
+    streaming_.store(true);
+    // A small send buffer lets an XOFF from the controller take effect quickly.
+    port_.SetSendBufferSize(0);
+
+    std::uint64_t done = 0;
+    bool finished = !request_.compress;
+    Result sendResult = kSuccess;
+    const auto sendOut = [&](const std::uint8_t* bytes, std::size_t count) {
+        sendResult = SendBlock(bytes, count);
+        if (sendResult != kSuccess) return false;
+        crc.Update(bytes, count);
+        return true;
+    };
+    while (Flags() == 0 && (done < fileSize_ || !finished)) {
+        const std::size_t count = std::fread(input.data(), 1, blockSize, file.get());
+        if (count < blockSize && std::ferror(file.get())) {
+            const int error = errno != 0 ? errno : EIO;
+            return Fail(SystemError(static_cast<std::uint32_t>(error)), ErrnoText(error));
+        }
+        // A file that ends early (it shrank meanwhile) ends the stream there.
+        const bool last = count == 0 || done + count >= fileSize_;
+        if (request_.compress) {
+            const int code = deflater.Compress(input.data(), count, last, compressed.data(), compressed.size(), sendOut);
+            if (sendResult != kSuccess) return Fail(sendResult, "Port write error");
+            if (code != Z_OK) return Fail(Error(Compression), Format("Data compression error: %d", code));
+            finished = last;
+        } else if (count > 0 && !sendOut(input.data(), count)) {
+            return Fail(sendResult, "Port write error");
+        }
+        done += count;
+        done_.store(done);
+        if (fileSize_ != 0 && count > 0) Report(done, KOVA_PROGRESS_BLOCK);
+        if (count == 0) break;
+    }
+
+    const std::uint8_t end = kETX;
+    const Result written = port_.Write(&end, 1);
+    if (written != kSuccess) return Fail(written, "Port write error");
+    {
+        const std::lock_guard lock(mutex_);
+        localCrc_ = crc.Value();
+    }
+    streaming_.store(false);
+    return WaitForCrc();
+}
+
+Result FileTransfer::SendBlock(const std::uint8_t* bytes, std::size_t count) {
+    if (count == 0) return kSuccess;
+    if (request_.protocolLevel == 0) {
+        const Result written = port_.Write(bytes, static_cast<std::uint32_t>(count));
+        if (written == kSuccess) dataBytesSent_ += count;
+        return written;
+    }
+    {
+        std::unique_lock lock(mutex_);
+        if (status_ != 0) return kSuccess;
+        wake_.wait(lock, [&] { return !paused_ || (status_ & (Aborted | ReceiverFailed)) != 0; });
+        if (status_ != 0) return kSuccess;
+    }
+    // The whole escaped block goes out in one write: escapes cost no extra round through the socket.
+    if (escaped_.size() < 2 * count) escaped_.resize(2 * count);
+    const std::size_t length = EscapeInto(bytes, count, escaped_.data());
+    const Result written = port_.Write(escaped_.data(), static_cast<std::uint32_t>(length));
+    if (written == kSuccess) dataBytesSent_ += length;
+    return written;
+}
+
+Result FileTransfer::WaitForCrc() {
+    if (request_.protocolLevel == 0) return SenderVerdict();
+    {
+        std::unique_lock lock(mutex_);
+        const auto answered = [&] {
+            return (status_ & (Aborted | CrcReceived | ThreadFinished | ReceiverFailed)) != 0;
+        };
+        if (!request_.waitForCrc) {
+            wake_.wait(lock, answered);
+        } else {
+            // A paused controller is still working: its time does not count against it.
+            while (!wake_.wait_for(lock, std::chrono::milliseconds(request_.timeoutMs), answered)) {
+                if (!paused_) {
+                    status_ |= CrcTimedOut;
+                    lock.unlock();
+                    return Fail(Error(Timeout), "Timeout waiting for CRC.");
+                }
+            }
+        }
+    }
+    return SenderVerdict();
+}
+
+Result FileTransfer::SenderVerdict() {
+    std::uint32_t flags = 0;
+    std::uint32_t local = 0;
+    std::uint32_t controller = 0;
+    {
+        const std::lock_guard lock(mutex_);
+        flags = status_;
+        local = localCrc_;
+        controller = controllerCrc_;
+    }
+    // An abort also marks the receiver failed; the abort is the cause worth naming.
+    if ((flags & Aborted) != 0) return Fail(Error(FatalFail), "File transfer aborted by the Veltrac.");
+    if ((flags & ReceiverFailed) != 0) return Fail(Error(FatalFail), "File transfer cancelled.");
+    if ((flags & CrcReceived) != 0 && local != controller)
+        return Fail(Error(FatalFail), Format("File transfer failed. CRC wrong (Local=$%lx, Controller=$%lx)",
+                                             static_cast<unsigned long>(local), static_cast<unsigned long>(controller)));
+    if ((flags & CrcReceived) == 0 && (flags & ~static_cast<std::uint32_t>(ThreadFinished)) != 0)
+        return Fail(Error(FatalFail), "Error in file transfer.");
+    if (request_.direction == TransferDirection::Upload && owner_ != nullptr)
+        owner_->Log(EventInformation, kSuccess,
+                    Format("Uploaded %s, (%llu bytes), Duration %lf sec", remoteName_.c_str(),
+                           static_cast<unsigned long long>(dataBytesSent_), Seconds()));
+    return kSuccess;
+}
+
+Result FileTransfer::Receiver() {
+    const bool download = request_.direction == TransferDirection::Download;
+    LocalFile file;
+    Crc crc(*FindCrcModel(kTransferCrcName));
+    Result result = kSuccess;
+    if (download) {
+        if (owner_ != nullptr)
+            owner_->Log(EventInformation, kSuccess, Format("Downloading %s ...", remoteName_.c_str()));
+        file.Reset(OpenLocalFile(request_.localPath, "wb"));
+        if (!file) {
+            const int error = errno;
+            result = Fail(SystemError(static_cast<std::uint32_t>(error)), ErrnoText(error));
+        }
+    }
+    if (result == kSuccess) result = ReceiveLoop(file, crc);
+    const int closeError = file.Close();
+    if (result == kSuccess && closeError != 0)
+        result = Fail(SystemError(static_cast<std::uint32_t>(closeError)), ErrnoText(closeError));
+
+    const std::uint64_t received = done_.load();
+    bool crcMatches = true;
+    {
+        const std::lock_guard lock(mutex_);
+        if (result != kSuccess) status_ |= ReceiverFailed;
+        if ((status_ & Aborted) != 0) {
+            result = Error(FatalFail);
+            status_ |= ReceiverFailed;
+        } else if (download && received > 0) {
+            localCrc_ = crc.Value();
+        }
+        crcMatches = (status_ & CrcReceived) == 0 || localCrc_ == controllerCrc_;
+        if ((status_ & (CrcReceived | ReceiverFailed)) != 0) wake_.notify_all();
+    }
+    if (download && result == kSuccess && crcMatches && owner_ != nullptr)
+        owner_->Log(EventInformation, kSuccess,
+                    Format("Downloaded %s, (%llu bytes), Duration %lf sec", remoteName_.c_str(),
+                           static_cast<unsigned long long>(received), Seconds()));
+    return result;
+}
+
+Result FileTransfer::ReceiveLoop(LocalFile& file, Crc& crc) {
+    enum class State { Idle, Message, Data, DataEscape };
+    State state = State::Idle;
+    std::uint8_t chunk[kReceiveChunk];
+    // File data of one read, unescaped; never longer than the read.
+    std::uint8_t data[kReceiveChunk];
+    std::size_t pending = 0;
+    char message[kMessageLimit];
+    std::size_t messageLength = 0;
+    std::uint32_t idlePolls = 0;
+    std::uint64_t received = 0;
+
+    const auto flush = [&]() -> Result {
+        if (pending == 0 || !file) {
+            pending = 0;
+            return kSuccess;
+        }
+        if (std::fwrite(data, 1, pending, file.get()) != pending) {
+            const int error = errno != 0 ? errno : EIO;
+            return Fail(SystemError(static_cast<std::uint32_t>(error)), ErrnoText(error));
+        }
+        crc.Update(data, pending);
+        received += pending;
+        done_.store(received);
+        pending = 0;
+        Report(received, KOVA_PROGRESS_BLOCK);
+        return kSuccess;
+    };
+
+    for (;;) {
+        if ((Flags() & (Aborted | CrcReceived | ThreadFinished)) != 0) return flush();
+        std::uint32_t count = 0;
+        const Result read = port_.Read(chunk, kReceiveChunk, count, kReceivePollMs);
+        if (read == Error(Timeout)) continue;
+        if (read != kSuccess) return read;
+        if (count == 0) {
+            if (streaming_.load()) {
+                idlePolls = 0;
+            } else if (++idlePolls >= request_.timeoutMs) {
+                return Fail(Error(Timeout), "Data receive timeout");
+            }
+            continue;
+        }
+        idlePolls = 0;
+
+        for (std::uint32_t i = 0; i < count; ++i) {
+            const std::uint8_t byte = chunk[i];
+            if (byte == kSTX) {
+                // Data before a control message are stored before the message can end the transfer.
+                if (const Result flushed = flush(); flushed != kSuccess) return flushed;
+                state = State::Message;
+                messageLength = 0;
+                continue;
+            }
+            switch (state) {
+                case State::Idle:
+                    break;
+                case State::Message: {
+                    if (byte != kETX) {
+                        if (messageLength + 1 >= kMessageLimit) return Error(BufferTooSmall);
+                        message[messageLength++] = static_cast<char>(byte);
+                        break;
+                    }
+                    Result failure = kSuccess;
+                    switch (OnMessage(std::string_view(message, messageLength), crc, failure)) {
+                        case MessageOutcome::Idle: state = State::Idle; break;
+                        case MessageOutcome::Data: state = State::Data; break;
+                        case MessageOutcome::Unknown: break;  // the text stays and grows
+                        case MessageOutcome::Failed: return failure;
+                    }
+                    break;
+                }
+                case State::Data:
+                    if (byte == kEscape)
+                        state = State::DataEscape;
+                    else
+                        data[pending++] = byte;
+                    break;
+                case State::DataEscape:
+                    state = State::Data;
+                    switch (byte) {
+                        case kEscape: data[pending++] = kEscape; break;
+                        case 'e': data[pending++] = kETX; break;
+                        case 'h': data[pending++] = kSOH; break;
+                        case 's': data[pending++] = kSTX; break;
+                        default: break;
+                    }
+                    break;
+            }
+        }
+        if (const Result flushed = flush(); flushed != kSuccess) return flushed;
+    }
+}
+
+FileTransfer::MessageOutcome FileTransfer::OnMessage(std::string_view text, Crc& crc, Result& failure) {
+    TraceReceived(text);
+    if (StartsWithNoCase(text, "CRC=")) {
+        std::uint32_t value = 0;
+        if (!ParseHex(text.substr(4), value)) {
+            failure = Error(BadResponse);
+            return MessageOutcome::Failed;
+        }
+        const std::lock_guard lock(mutex_);
+        controllerCrc_ = value;
+        // All data before this message are written already: the local CRC is complete.
+        if (request_.direction == TransferDirection::Download && done_.load() > 0) localCrc_ = crc.Value();
+        status_ |= CrcReceived;
+        return MessageOutcome::Idle;
+    }
+    if (StartsWithNoCase(text, "FILE")) return MessageOutcome::Data;
+    if (MatchesWord(text, "ABORT")) {
+        SetFlags(Aborted, true);
+        return MessageOutcome::Idle;
+    }
+    if (MatchesWord(text, "XON")) {
+        const std::lock_guard lock(mutex_);
+        paused_ = false;
+        wake_.notify_all();
+        return MessageOutcome::Idle;
+    }
+    if (MatchesWord(text, "XOFF")) {
+        const std::lock_guard lock(mutex_);
+        paused_ = true;
+        return MessageOutcome::Idle;
+    }
+    return MessageOutcome::Unknown;
+}
+
+}  // namespace Kova::TesselApi::Shared

@@ -1,0 +1,100 @@
+// Files through the exported functions, to the stand-in controller's file store and back.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "kova/tesselapi.h"
+#include "support/open_context.h"
+
+namespace {
+
+using KovaTest::Event;
+
+struct Reports {
+    std::vector<kova_progress_info> seen;
+};
+
+void OnProgress(void* user, const kova_progress_info* info) { static_cast<Reports*>(user)->seen.push_back(*info); }
+
+class FileTransferSession : public KovaTest::OpenContext {
+protected:
+    void SetUp() override {
+        OpenContext::SetUp();
+        ASSERT_EQ(kova_OpenConnection(context), 0u);
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        directory_ = std::filesystem::temp_directory_path() / (std::string("kova_fts_") + info->name());
+        std::filesystem::create_directories(directory_);
+    }
+    void TearDown() override {
+        EXPECT_EQ(kova_CloseConnection(context), 0u);
+        std::error_code ignored;
+        std::filesystem::remove_all(directory_, ignored);
+        OpenContext::TearDown();
+    }
+
+    std::string Path(const std::string& name) const { return (directory_ / name).string(); }
+    std::string Write(const std::string& name, const std::string& content) const {
+        std::ofstream(Path(name), std::ios::binary) << content;
+        return Path(name);
+    }
+    static std::string Contents(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    bool Logged(const std::string& prefix) const {
+        for (const Event& e : events)
+            if (e.text.rfind(prefix, 0) == 0) return true;
+        return false;
+    }
+
+    std::filesystem::path directory_;
+};
+
+std::string BinaryContent(std::size_t size) {
+    std::string data(size, '\0');
+    std::uint32_t state = 3;
+    for (std::size_t i = 0; i < size; ++i) {
+        state = state * 1664525u + 1013904223u;
+        data[i] = (i / 4096) % 3 == 0 ? static_cast<char>(state >> 24) : static_cast<char>('A' + i % 23);
+    }
+    return data;
+}
+
+TEST_F(FileTransferSession, AProgramTextGoesUpAndComesBackIdentical) {
+    const std::string program = "' a program\r\nBASE(0)\r\nMOVE(100)\r\nWAIT IDLE\r\nPRINT \"done\\\"\r\n";
+    Reports reports;
+    ASSERT_EQ(kova_UploadFile(context, Write("prog.bas", program).c_str(), "SD:prog.bas", 0, 0, OnProgress, &reports),
+              0u);
+    ASSERT_EQ(kova_DownloadFile(context, Path("back.bas").c_str(), "SD:prog.bas", nullptr, nullptr), 0u);
+    EXPECT_EQ(Contents(Path("back.bas")), program);
+
+    EXPECT_TRUE(Logged("Uploading " + Path("prog.bas") + " ..."));
+    EXPECT_TRUE(Logged("Uploaded prog.bas, (" + std::to_string(program.size() + 1) + " bytes), Duration "));
+    ASSERT_GE(reports.seen.size(), 3u);
+    EXPECT_EQ(reports.seen.front().stage, 0u);
+    EXPECT_EQ(reports.seen.back().stage, 2u);
+    EXPECT_EQ(reports.seen.back().done, program.size());
+}
+
+TEST_F(FileTransferSession, ALargeBinaryFileRoundTripsWithAndWithoutCompression) {
+    const std::string content = BinaryContent(5u << 20);
+    const std::string path = Write("big.bin", content);
+    for (const std::uint32_t flags : {0u, KOVA_UPLOAD_COMPRESS | KOVA_UPLOAD_COMPRESSED_MARK}) {
+        const std::string remote = flags == 0 ? "SD:plain.bin" : "SD:packed.bin";
+        ASSERT_EQ(kova_UploadFile(context, path.c_str(), remote.c_str(), 8, flags, nullptr, nullptr), 0u) << flags;
+        const std::string back = Path("back.bin");
+        ASSERT_EQ(kova_DownloadFile(context, back.c_str(), remote.c_str(), nullptr, nullptr), 0u) << flags;
+        EXPECT_TRUE(Contents(back) == content) << flags;
+        EXPECT_TRUE(Logged("Uploaded " + remote.substr(3) + ", (")) << flags;
+    }
+}
+
+TEST_F(FileTransferSession, AnUnknownRemoteFileFailsTheDownload) {
+    EXPECT_EQ(kova_DownloadFile(context, Path("none.bin").c_str(), "SD:nothing-here.bin", nullptr, nullptr),
+              0x8100000009u);
+}
+
+}  // namespace

@@ -1,0 +1,644 @@
+// File transfer against a peer on the loopback interface that plays the controller's file server.
+#include <gtest/gtest.h>
+#include <zlib.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#ifdef _WIN32
+#include <winsock2.h>
+#include <ws2tcpip.h>
+#else
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/select.h>
+#include <sys/socket.h>
+#include <unistd.h>
+#endif
+
+#include "shared/transfer/crc.h"
+#include "shared/transfer/file_transfer.h"
+
+namespace {
+
+using namespace Kova::TesselApi::Shared;
+using namespace std::chrono_literals;
+
+constexpr Result kOk = 0;
+constexpr Result kTimeout = 0x8100000006;
+constexpr Result kFatalFail = 0x8100000009;
+constexpr Result kBadArgumentResult = 0x10000000c;
+constexpr double kCurrentFirmware = 2.0350;
+
+#ifdef _WIN32
+using RawSocket = SOCKET;
+constexpr RawSocket kNoSocket = INVALID_SOCKET;
+void CloseRaw(RawSocket s) { closesocket(s); }
+#else
+using RawSocket = int;
+constexpr RawSocket kNoSocket = -1;
+void CloseRaw(RawSocket s) { close(s); }
+#endif
+
+bool Readable(RawSocket s, std::chrono::milliseconds wait) {
+    fd_set set;
+    FD_ZERO(&set);
+    FD_SET(s, &set);
+    timeval limit{static_cast<long>(wait.count() / 1000), static_cast<long>((wait.count() % 1000) * 1000)};
+    return select(static_cast<int>(s + 1), &set, nullptr, nullptr, &limit) > 0;
+}
+
+struct LoggedEvent {
+    std::uint32_t type;
+    Result result;
+    std::string text;
+};
+
+// Both transfer threads log; the recorder serialises them.
+class EventRecorder : public IEventLogger {
+public:
+    void Event(std::uint32_t type, Result result, std::string_view text) override {
+        const std::lock_guard lock(mutex_);
+        events_.push_back({type, result, std::string(text)});
+    }
+    void Log(std::uint32_t type, Result result, std::string_view text) override { Event(type, result, text); }
+    EventFunction& GetEventFunction() override { return function_; }
+
+    std::vector<LoggedEvent> Events() const {
+        const std::lock_guard lock(mutex_);
+        return events_;
+    }
+    // The first event whose text starts with the prefix, or an empty one.
+    LoggedEvent Find(std::string_view prefix) const {
+        for (const LoggedEvent& e : Events())
+            if (e.text.rfind(prefix, 0) == 0) return e;
+        return {};
+    }
+
+private:
+    mutable std::mutex mutex_;
+    std::vector<LoggedEvent> events_;
+    EventFunction function_;
+};
+
+// The controller's side of one transfer: listens on an ephemeral port, takes one connection and runs
+// the test's script on its own thread.
+class ScriptedController {
+public:
+    ScriptedController() {
+        listener_ = socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address);
+        socklen_t length = sizeof address;
+        getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length);
+        port_ = ntohs(address.sin_port);
+        listen(listener_, 2);
+    }
+    ~ScriptedController() {
+        Join();
+        if (connection_ != kNoSocket) CloseRaw(connection_);
+        CloseRaw(listener_);
+    }
+
+    std::uint16_t Port() const { return port_; }
+
+    template <typename Script>
+    void Run(Script script) {
+        thread_ = std::thread([this, script] {
+            if (!Readable(listener_, 5s)) return;
+            connection_ = accept(listener_, nullptr, nullptr);
+            script(*this);
+        });
+    }
+    void Join() {
+        if (thread_.joinable()) thread_.join();
+    }
+
+    // One byte, or -1 once the host closed (or nothing came within the wait).
+    int Next(std::chrono::milliseconds wait = 5s) {
+        if (position_ == filled_) {
+            if (!Readable(connection_, wait)) return -1;
+            const int got = recv(connection_, buffer_, sizeof buffer_, 0);
+            if (got <= 0) return -1;
+            position_ = 0;
+            filled_ = static_cast<std::size_t>(got);
+        }
+        return static_cast<unsigned char>(buffer_[position_++]);
+    }
+    // Everything up to and including the byte, or what came before the stream ended.
+    std::string ReadThrough(char last) {
+        std::string bytes;
+        for (int c = Next(); c >= 0; c = Next()) {
+            bytes.push_back(static_cast<char>(c));
+            if (c == static_cast<unsigned char>(last)) break;
+        }
+        return bytes;
+    }
+    std::string ReadHeader() { return ReadThrough('\x02'); }
+    // The data as sent, escapes included, without the closing ETX.
+    std::string ReadData() {
+        std::string data = ReadThrough('\x03');
+        if (!data.empty() && data.back() == '\x03') data.pop_back();
+        return data;
+    }
+    // What arrives until the host stays silent for the quiet time.
+    std::string ReadUntilQuiet(std::chrono::milliseconds quiet) {
+        std::string bytes;
+        for (int c = Next(quiet); c >= 0; c = Next(quiet)) bytes.push_back(static_cast<char>(c));
+        return bytes;
+    }
+    // Waits for the host to close, keeping its writes flowing.
+    void DrainToClose() {
+        while (Next(10s) >= 0) {
+        }
+    }
+    void Send(const std::string& bytes) {
+        std::size_t done = 0;
+        while (done < bytes.size()) {
+            const int sent = send(connection_, bytes.data() + done, static_cast<int>(bytes.size() - done), 0);
+            if (sent <= 0) return;
+            done += static_cast<std::size_t>(sent);
+        }
+    }
+    void Message(const std::string& text) { Send("\x02" + text + "\x03"); }
+    void Hangup() {
+        if (connection_ != kNoSocket) CloseRaw(connection_);
+        connection_ = kNoSocket;
+    }
+
+private:
+    RawSocket listener_ = kNoSocket;
+    RawSocket connection_ = kNoSocket;
+    std::uint16_t port_ = 0;
+    std::thread thread_;
+    char buffer_[4096];
+    std::size_t position_ = 0;
+    std::size_t filled_ = 0;
+};
+
+std::string Unescaped(const std::string& escaped) {
+    std::string data;
+    data.reserve(escaped.size());
+    for (std::size_t i = 0; i < escaped.size(); ++i) {
+        if (escaped[i] != '\\' || i + 1 == escaped.size()) {
+            data.push_back(escaped[i]);
+            continue;
+        }
+        switch (escaped[++i]) {
+            case 'h': data.push_back('\x01'); break;
+            case 's': data.push_back('\x02'); break;
+            case 'e': data.push_back('\x03'); break;
+            default: data.push_back(escaped[i]); break;
+        }
+    }
+    return data;
+}
+
+std::string Escaped(const std::string& data) {
+    std::string escaped;
+    for (const char c : data) {
+        switch (c) {
+            case '\x01': escaped += "\\h"; break;
+            case '\x02': escaped += "\\s"; break;
+            case '\x03': escaped += "\\e"; break;
+            case '\\': escaped += "\\\\"; break;
+            default: escaped.push_back(c);
+        }
+    }
+    return escaped;
+}
+
+std::uint32_t Crc16(const std::string& bytes) {
+    return Crc::Of(*FindCrcModel("CRC-16"), bytes.data(), bytes.size());
+}
+
+std::string CrcMessage(const std::string& bytes) {
+    char text[16];
+    std::snprintf(text, sizeof text, "CRC=%X", static_cast<unsigned>(Crc16(bytes)));
+    return text;
+}
+
+// The level-3 opening frame the controller expects.
+std::string Header(char flag, char destination, const std::string& name) {
+    return std::string("\x01") + "00" + flag + destination + "\x1f" "1" "\x1f" + name + "\x02";
+}
+
+std::string Inflated(const std::string& compressed) {
+    z_stream stream{};
+    inflateInit2(&stream, -MAX_WBITS);
+    std::string out;
+    char chunk[16384];
+    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(compressed.data()));
+    stream.avail_in = static_cast<uInt>(compressed.size());
+    int code = Z_OK;
+    while (code == Z_OK) {
+        stream.next_out = reinterpret_cast<Bytef*>(chunk);
+        stream.avail_out = sizeof chunk;
+        code = inflate(&stream, Z_NO_FLUSH);
+        out.append(chunk, sizeof chunk - stream.avail_out);
+        if (code == Z_BUF_ERROR && stream.avail_in == 0) break;
+    }
+    inflateEnd(&stream);
+    return code == Z_STREAM_END ? out : out + "<stream not finished>";
+}
+
+// Bytes of every kind, escapes included, and long runs that compress.
+std::string SampleData(std::size_t size) {
+    std::string data(size, '\0');
+    std::uint32_t state = 7;
+    for (std::size_t i = 0; i < size; ++i) {
+        state = state * 1103515245u + 12345u;
+        data[i] = (i / 512) % 2 == 0 ? static_cast<char>(state >> 24) : static_cast<char>("PRINT 1\n"[i % 8]);
+    }
+    return data;
+}
+
+class FileTransferProtocol : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        directory_ = std::filesystem::temp_directory_path() /
+                     (std::string("kova_ft_") + info->name() + "_" + std::to_string(std::rand()));
+        std::filesystem::create_directories(directory_);
+    }
+    void TearDown() override {
+        std::error_code ignored;
+        std::filesystem::remove_all(directory_, ignored);
+    }
+
+    std::string HostFile(const std::string& name, const std::string& content) {
+        const std::string path = (directory_ / name).string();
+        std::ofstream(path, std::ios::binary) << content;
+        return path;
+    }
+    std::string LocalPath(const std::string& name) const { return (directory_ / name).string(); }
+    static std::string Contents(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+    Result Transfer(const TransferRequest& request, double firmware = kCurrentFirmware) {
+        const ProgressSink sink = [this](const kova_progress_info& info) {
+            const std::lock_guard lock(progressMutex_);
+            progress.push_back(info);
+        };
+        Result result;
+        {
+            FileTransfer transfer(&events, "127.0.0.1", peer.Port(), firmware);
+            result = transfer.Run(request, sink);
+        }
+        peer.Join();
+        return result;
+    }
+
+    // The controller's answer to a complete upload: the CRC of what arrived, unescaped.
+    void AcceptUpload(std::string* header, std::string* data) {
+        peer.Run([header, data](ScriptedController& c) {
+            *header = c.ReadHeader();
+            *data = Unescaped(c.ReadData());
+            c.Message(CrcMessage(*data));
+            c.DrainToClose();
+        });
+    }
+
+    ScriptedController peer;
+    EventRecorder events;
+    std::vector<kova_progress_info> progress;
+    std::mutex progressMutex_;
+    std::filesystem::path directory_;
+};
+
+TEST_F(FileTransferProtocol, EscapesControlBytesAndChecksTheUnescapedData) {
+    const std::string content = std::string("a\x01\x02\x03\\b", 6);
+    std::string header, raw;
+    peer.Run([&](ScriptedController& c) {
+        header = c.ReadHeader();
+        raw = c.ReadData();
+        c.Message(CrcMessage(Unescaped(raw)));
+        c.DrainToClose();
+    });
+    const std::string path = HostFile("escapes.bin", content);
+
+    EXPECT_EQ(Transfer(UploadRequest(path, "SD:escapes.bin", 8, 0)), kOk);
+    EXPECT_EQ(header, Header('0', '2', "escapes.bin"));
+    EXPECT_EQ(raw, "a\\h\\s\\e\\\\b");
+    EXPECT_EQ(events.Find("Uploading ").text, "Uploading " + path + " ...");
+    // Escapes count as sent bytes.
+    EXPECT_EQ(events.Find("Uploaded ").text.rfind("Uploaded escapes.bin, (10 bytes), Duration ", 0), 0u);
+    EXPECT_EQ(events.Find("Uploaded ").type, EventInformation);
+}
+
+TEST_F(FileTransferProtocol, XoffHoldsTheSenderUntilXon) {
+    const std::string content = SampleData(4u << 20);
+    std::string beforeXoff, whilePaused, rest;
+    peer.Run([&](ScriptedController& c) {
+        c.ReadHeader();
+        c.Message("XOFF");
+        beforeXoff = c.ReadUntilQuiet(300ms);
+        whilePaused = c.ReadUntilQuiet(400ms);
+        c.Message("XON");
+        rest = c.ReadData();
+        c.Message(CrcMessage(Unescaped(beforeXoff + whilePaused + rest)));
+        c.DrainToClose();
+    });
+    const std::string path = HostFile("large.bin", content);
+
+    EXPECT_EQ(Transfer(UploadRequest(path, "SD:large.bin", 8, 0)), kOk);
+    EXPECT_LT(beforeXoff.size(), content.size());
+    EXPECT_EQ(beforeXoff.find('\x03'), std::string::npos);
+    EXPECT_EQ(whilePaused, "");
+    EXPECT_EQ(Unescaped(beforeXoff + rest), content);
+}
+
+TEST_F(FileTransferProtocol, AbortEndsTheTransfer) {
+    peer.Run([](ScriptedController& c) {
+        c.ReadHeader();
+        c.Message("ABORT");
+        c.DrainToClose();
+    });
+    const std::string path = HostFile("aborted.bin", SampleData(1u << 20));
+
+    EXPECT_EQ(Transfer(UploadRequest(path, "SD:aborted.bin", 8, 0)), kFatalFail);
+    const LoggedEvent aborted = events.Find("File transfer aborted");
+    EXPECT_EQ(aborted.text, "File transfer aborted by the Veltrac.");
+    EXPECT_EQ(aborted.type, EventError);
+    EXPECT_EQ(aborted.result, kFatalFail);
+    EXPECT_EQ(events.Find("Uploaded ").text, "");
+}
+
+TEST_F(FileTransferProtocol, ShortenedControlWordsCount) {
+    // "AB" is a start of ABORT; an unknown word before it is simply kept waiting.
+    peer.Run([](ScriptedController& c) {
+        c.ReadHeader();
+        c.Message("ab");
+        c.DrainToClose();
+    });
+    const std::string path = HostFile("short.bin", "x");
+    EXPECT_EQ(Transfer(UploadRequest(path, "SD:short.bin", 8, 0)), kFatalFail);
+    EXPECT_EQ(events.Find("File transfer aborted").text, "File transfer aborted by the Veltrac.");
+}
+
+TEST_F(FileTransferProtocol, AWrongControllerCrcNamesBothValues) {
+    const std::string content = "PRINT 1\n";
+    peer.Run([](ScriptedController& c) {
+        c.ReadHeader();
+        c.ReadData();
+        c.Message("crc=1a2B");
+        c.DrainToClose();
+    });
+    const std::string path = HostFile("wrong.bas", content);
+
+    EXPECT_EQ(Transfer(UploadRequest(path, "SD:wrong.bas", 0, 0)), kFatalFail);
+    char expected[96];
+    std::snprintf(expected, sizeof expected, "File transfer failed. CRC wrong (Local=$%x, Controller=$1a2b)",
+                  static_cast<unsigned>(Crc16(content)));
+    const LoggedEvent wrong = events.Find("File transfer failed.");
+    EXPECT_EQ(wrong.text, expected);
+    EXPECT_EQ(wrong.result, kFatalFail);
+}
+
+TEST_F(FileTransferProtocol, NoCrcWithinTheTimeOut) {
+    peer.Run([](ScriptedController& c) {
+        c.ReadHeader();
+        c.ReadData();
+        c.DrainToClose();
+    });
+    TransferRequest request = UploadRequest(HostFile("silent.bas", "PRINT 2\n"), "SD:silent.bas", 0, 0);
+    request.timeoutMs = 150;
+
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(Transfer(request), kTimeout);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 3s);
+    const LoggedEvent timeout = events.Find("Timeout waiting");
+    EXPECT_EQ(timeout.text, "Timeout waiting for CRC.");
+    EXPECT_EQ(timeout.result, kTimeout);
+}
+
+TEST_F(FileTransferProtocol, DestinationPrefixesSelectTheStore) {
+    struct Case {
+        const char* remote;
+        char destination;
+        const char* name;
+    };
+    // Names for RAM gain their type's extension; the other stores keep them as given.
+    for (const Case& c : {Case{"SD:a.bas", '2', "a.bas"}, Case{"sd:a.bas", '2', "a.bas"},
+                          Case{"FIFO:a", '1', "a"}, Case{"ram:prog", '0', "prog.bas"}, Case{"prog", '0', "prog.bas"},
+                          Case{"SD:dir:x", '2', "dir:x"}}) {
+        ScriptedController controller;
+        std::string header, data;
+        controller.Run([&](ScriptedController& p) {
+            header = p.ReadHeader();
+            data = Unescaped(p.ReadData());
+            p.Message(CrcMessage(data));
+            p.DrainToClose();
+        });
+        {
+            FileTransfer transfer(&events, "127.0.0.1", controller.Port(), kCurrentFirmware);
+            EXPECT_EQ(transfer.Run(UploadRequest(HostFile("a.bas", "PRINT 3\n"), c.remote, 0, 0), {}), kOk)
+                << c.remote;
+        }
+        controller.Join();
+        EXPECT_EQ(header, Header('0', c.destination, c.name)) << c.remote;
+    }
+}
+
+TEST_F(FileTransferProtocol, AnUnknownDestinationIsRefusedBeforeAnyByte) {
+    for (const char* remote : {"X:a.bas", ":a.bas", "SDX:a.bas", "RAMS:a"}) {
+        ScriptedController controller;
+        std::string received = "not connected";
+        controller.Run([&](ScriptedController& p) { received = p.ReadUntilQuiet(5s); });
+        {
+            FileTransfer transfer(&events, "127.0.0.1", controller.Port(), kCurrentFirmware);
+            EXPECT_EQ(transfer.Run(UploadRequest(HostFile("a.bas", "PRINT 4\n"), remote, 0, 0), {}),
+                      kBadArgumentResult)
+                << remote;
+        }
+        controller.Join();
+        EXPECT_EQ(received, "") << remote;
+    }
+    const LoggedEvent refused = events.Find("Error in remote");
+    EXPECT_EQ(refused.text, "Error in remote destination");
+    EXPECT_EQ(refused.type, EventError);
+    EXPECT_EQ(refused.result, kBadArgumentResult);
+}
+
+TEST_F(FileTransferProtocol, OlderFirmwareRefusesEncryptedTypesBeforeAnyByte) {
+    for (const std::uint32_t type : {1u, 13u, 24u, 25u, 26u}) {
+        ScriptedController controller;
+        std::string received = "not connected";
+        controller.Run([&](ScriptedController& p) { received = p.ReadUntilQuiet(5s); });
+        {
+            FileTransfer transfer(&events, "127.0.0.1", controller.Port(), 2.0330);
+            EXPECT_EQ(transfer.Run(UploadRequest(HostFile("secret.enc", "x"), "secret", type, 0), {}),
+                      kBadArgumentResult)
+                << type;
+        }
+        controller.Join();
+        EXPECT_EQ(received, "") << type;
+    }
+    EXPECT_EQ(events.Find("Transferring encrypted").text,
+              "Transferring encrypted items is not supported before VT f/w v2.0335");
+}
+
+TEST_F(FileTransferProtocol, NewerFirmwareTakesEncryptedTypes) {
+    std::string header, data;
+    AcceptUpload(&header, &data);
+    EXPECT_EQ(Transfer(UploadRequest(HostFile("secret.enc", "x"), "secret", 1, 0), 2.0335), kOk);
+    EXPECT_EQ(header, Header('0', '0', "secret.enc"));
+}
+
+TEST_F(FileTransferProtocol, RamNamesGainTheExtensionTheControllerStoresThemAs) {
+    struct Case {
+        std::uint32_t type;
+        std::uint32_t flags;
+        double firmware;
+        char flag;
+        const char* name;
+    };
+    for (const Case& c : {Case{3, 0, 2.0331, '0', "notes.txt"}, Case{3, kUploadCompress, 2.0331, '0', "notes.tmp"},
+                          Case{3, kUploadCompressedMark, 2.0331, '1', "notes.txt"},
+                          Case{8, kUploadCompress, 2.0331, '0', "notes.bin"},
+                          Case{15, kUploadCompress, 2.0331, '0', "notes.vtx"}, Case{5, 0, 2.0331, '0', "notes."},
+                          Case{99, 0, 2.0331, '0', "notes."}, Case{3, 0, 2.0330, '0', "notes"}}) {
+        ScriptedController controller;
+        std::string header, data;
+        controller.Run([&](ScriptedController& p) {
+            header = p.ReadHeader();
+            data = Unescaped(p.ReadData());
+            p.Message(CrcMessage(data));
+            p.DrainToClose();
+        });
+        {
+            FileTransfer transfer(&events, "127.0.0.1", controller.Port(), c.firmware);
+            EXPECT_EQ(transfer.Run(UploadRequest(HostFile("notes.txt", "line\n"), "notes", c.type, c.flags), {}), kOk)
+                << c.name;
+        }
+        controller.Join();
+        EXPECT_EQ(header, Header(c.flag, '0', c.name)) << c.type << " " << c.flags;
+    }
+}
+
+TEST_F(FileTransferProtocol, CompressedUploadInflatesToTheOriginal) {
+    const std::string content = SampleData(300000);
+    std::string header, data;
+    AcceptUpload(&header, &data);
+
+    EXPECT_EQ(Transfer(UploadRequest(HostFile("packed.bin", content), "SD:packed.bin", 8, 3)), kOk);
+    EXPECT_EQ(header, Header('1', '2', "packed.bin"));
+    EXPECT_LT(data.size(), content.size());
+    EXPECT_EQ(Inflated(data), content);
+}
+
+TEST_F(FileTransferProtocol, CompressedUploadOfAnEmptyFileIsAFinishedStream) {
+    std::string header, data;
+    AcceptUpload(&header, &data);
+    EXPECT_EQ(Transfer(UploadRequest(HostFile("empty.bin", ""), "SD:empty.bin", 8, 1)), kOk);
+    EXPECT_EQ(Inflated(data), "");
+}
+
+TEST_F(FileTransferProtocol, UploadReportsStartEachBlockAndEnd) {
+    std::string header, data;
+    AcceptUpload(&header, &data);
+    const std::string content = SampleData(5000);
+
+    EXPECT_EQ(Transfer(UploadRequest(HostFile("five.bin", content), "SD:five.bin", 8, 0)), kOk);
+    EXPECT_EQ(data, content);
+    ASSERT_EQ(progress.size(), 7u);
+    const std::uint32_t done[] = {0, 1024, 2048, 3072, 4096, 5000, 5000};
+    for (std::size_t i = 0; i < progress.size(); ++i) {
+        EXPECT_EQ(progress[i].total, 5000u) << i;
+        EXPECT_EQ(progress[i].done, done[i]) << i;
+        EXPECT_EQ(progress[i].stage, i == 0 ? 0u : i == 6 ? 2u : 1u) << i;
+    }
+}
+
+TEST_F(FileTransferProtocol, DownloadWritesTheDataByteIdentical) {
+    const std::string content = SampleData(100000);
+    std::string header;
+    peer.Run([&](ScriptedController& c) {
+        header = c.ReadHeader();
+        // Escapes split across pieces, and a message of its own for the file's start.
+        const std::string escaped = Escaped(content);
+        c.Message("FILE");
+        for (std::size_t at = 0; at < escaped.size(); at += 777) c.Send(escaped.substr(at, 777));
+        c.Message(CrcMessage(content));
+        c.DrainToClose();
+    });
+    const std::string path = LocalPath("fetched.bin");
+
+    EXPECT_EQ(Transfer(DownloadRequest(path, "SD:fetched.bin")), kOk);
+    EXPECT_EQ(header, Header('3', '2', "fetched.bin"));
+    EXPECT_TRUE(Contents(path) == content);
+    EXPECT_EQ(events.Find("Downloading ").text, "Downloading fetched.bin ...");
+    EXPECT_EQ(events.Find("Downloaded ").text.rfind("Downloaded fetched.bin, (100000 bytes), Duration ", 0), 0u);
+
+    ASSERT_GE(progress.size(), 3u);
+    EXPECT_EQ(progress.front().stage, 0u);
+    EXPECT_EQ(progress.back().stage, 2u);
+    EXPECT_EQ(progress.back().done, 100000u);
+    std::uint32_t last = 0;
+    for (std::size_t i = 1; i + 1 < progress.size(); ++i) {
+        EXPECT_EQ(progress[i].stage, 1u);
+        EXPECT_EQ(progress[i].total, 0u);
+        EXPECT_GT(progress[i].done, last);
+        last = progress[i].done;
+    }
+}
+
+TEST_F(FileTransferProtocol, DownloadWithAWrongCrcFails) {
+    peer.Run([](ScriptedController& c) {
+        c.ReadHeader();
+        c.Message("FILE");
+        c.Send("abc");
+        c.Message("CRC=0");
+        c.DrainToClose();
+    });
+    EXPECT_EQ(Transfer(DownloadRequest(LocalPath("bad.bin"), "bad.bin")), kFatalFail);
+    EXPECT_EQ(events.Find("File transfer failed.").text.rfind("File transfer failed. CRC wrong (Local=$", 0), 0u);
+    EXPECT_EQ(events.Find("Downloaded ").text, "");
+}
+
+TEST_F(FileTransferProtocol, AControllerThatHangsUpCancelsTheTransfer) {
+    peer.Run([](ScriptedController& c) {
+        c.ReadHeader();
+        c.Message("FILE");
+        c.Send("partial");
+        c.Hangup();
+    });
+    const std::string path = LocalPath("gone.bin");
+    const Result result = Transfer(DownloadRequest(path, "gone.bin"));
+    EXPECT_EQ(result & 0x200000000u, 0x200000000u);
+    // What arrived stays on the host.
+    EXPECT_EQ(Contents(path), "partial");
+    EXPECT_EQ(events.Find("File transfer cancelled.").text, "File transfer cancelled.");
+}
+
+TEST_F(FileTransferProtocol, AMissingLocalFileIsNamedWithItsError) {
+    peer.Run([](ScriptedController& c) { c.DrainToClose(); });
+    const std::string path = LocalPath("absent.bas");
+    const Result result = Transfer(UploadRequest(path, "SD:absent.bas", 0, 0));
+    EXPECT_EQ(result, 0x200000000u | ENOENT);
+    EXPECT_EQ(events.Find("Error opening ").text.rfind("Error opening " + path + ", error(2): ", 0), 0u);
+}
+
+TEST_F(FileTransferProtocol, ASecondRunOfOneTransferIsRefused) {
+    std::string header, data;
+    AcceptUpload(&header, &data);
+    {
+        FileTransfer transfer(&events, "127.0.0.1", peer.Port(), kCurrentFirmware);
+        const TransferRequest request = UploadRequest(HostFile("twice.bas", "x"), "SD:twice.bas", 0, 0);
+        EXPECT_EQ(transfer.Run(request, {}), kOk);
+        EXPECT_EQ(transfer.Run(request, {}), 0x10000000du);
+    }
+    peer.Join();
+}
+
+}  // namespace

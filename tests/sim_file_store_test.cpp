@@ -1,0 +1,138 @@
+// The simulated controller's file store: names, types and destinations of what a transfer left.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "sim/file_store.h"
+
+namespace {
+
+using Vireo::Sim::Crc16;
+using Vireo::Sim::Destination;
+using Vireo::Sim::FileStore;
+using Vireo::Sim::FileTypeOfName;
+using Vireo::Sim::StoredFile;
+
+StoredFile File(std::string name, Destination destination, std::string content) {
+    return {name, FileTypeOfName(name), destination, std::vector<std::uint8_t>(content.begin(), content.end())};
+}
+
+std::string Content(const StoredFile& file) { return std::string(file.bytes.begin(), file.bytes.end()); }
+
+TEST(SimFileCrc, IsTheTransferPortsCrc16) {
+    Crc16 crc;
+    crc.Add("123456789");
+    EXPECT_EQ(crc.Value(), 0xFEE8);
+    Crc16 pieces;
+    pieces.Add("1234");
+    pieces.Add("56789");
+    EXPECT_EQ(pieces.Value(), 0xFEE8);
+    EXPECT_EQ(Crc16().Value(), 0);
+}
+
+TEST(SimFileTypes, ComeFromTheExtensionOfTheName) {
+    EXPECT_EQ(FileTypeOfName("MAIN.BAS"), 0u);
+    EXPECT_EQ(FileTypeOfName("key.enc"), 1u);
+    EXPECT_EQ(FileTypeOfName("notes.txt"), 3u);
+    EXPECT_EQ(FileTypeOfName("lib.rtlib"), 23u);
+    EXPECT_EQ(FileTypeOfName("lib.ertlib"), 24u);
+    EXPECT_EQ(FileTypeOfName("a.b.ieclib"), 10u);
+    EXPECT_EQ(FileTypeOfName("plain."), Vireo::Sim::kTypeWithoutExtension);
+    EXPECT_EQ(FileTypeOfName("plain"), Vireo::Sim::kUnknownFileType);
+    EXPECT_EQ(FileTypeOfName("odd.xyz"), Vireo::Sim::kUnknownFileType);
+}
+
+TEST(SimFileTypes, TableKnowsEncryptionAndEndsAfterType26) {
+    ASSERT_NE(Vireo::Sim::FileType(13), nullptr);
+    EXPECT_TRUE(Vireo::Sim::FileType(13)->encrypted);
+    EXPECT_EQ(Vireo::Sim::FileType(13)->name, "encryptedBasicLibrary");
+    EXPECT_FALSE(Vireo::Sim::FileType(0)->encrypted);
+    EXPECT_TRUE(Vireo::Sim::FileType(26)->encrypted);
+    EXPECT_TRUE(Vireo::Sim::FileType(26)->extension.empty());
+    EXPECT_EQ(Vireo::Sim::FileType(27), nullptr);
+}
+
+TEST(SimFileStore, KeepsOneFilePerNameAndDestination) {
+    FileStore store;
+    store.Store(File("Main.bas", Destination::Ram, "old"));
+    store.Store(File("MAIN.BAS", Destination::Ram, "new"));
+    store.Store(File("main.bas", Destination::Sd, "card"));
+    EXPECT_EQ(store.Count(), 2u);
+    ASSERT_TRUE(store.Find(Destination::Ram, "main.bas"));
+    EXPECT_EQ(Content(*store.Find(Destination::Ram, "main.bas")), "new");
+    EXPECT_EQ(store.Find(Destination::Ram, "main.bas")->type, 0u);
+    EXPECT_EQ(Content(*store.Find(Destination::Sd, "Main.Bas")), "card");
+    EXPECT_FALSE(store.Find(Destination::Fifo, "main.bas"));
+}
+
+TEST(SimFileStore, NameWithoutExtensionFindsTheOnlyFileOfThatStem) {
+    FileStore store;
+    store.Store(File("prog.bas", Destination::Ram, "a"));
+    store.Store(File("two.bas", Destination::Ram, "b"));
+    store.Store(File("two.txt", Destination::Ram, "c"));
+    ASSERT_TRUE(store.Find(Destination::Ram, "PROG"));
+    EXPECT_EQ(store.Find(Destination::Ram, "PROG")->name, "prog.bas");
+    EXPECT_FALSE(store.Find(Destination::Ram, "two")) << "two files share the stem";
+    EXPECT_FALSE(store.Find(Destination::Ram, "prog.txt"));
+}
+
+TEST(SimFileStore, FifoKeepsEveryFileInArrivalOrder) {
+    FileStore store;
+    store.Store(File("job.txt", Destination::Fifo, "1"));
+    store.Store(File("job.txt", Destination::Fifo, "2"));
+    store.Store(File("other.txt", Destination::Fifo, "3"));
+    EXPECT_EQ(store.Count(), 3u);
+    EXPECT_EQ(Content(*store.Find(Destination::Fifo, "job.txt")), "1");
+    EXPECT_EQ(Content(*store.TakeFifo()), "1");
+    EXPECT_EQ(Content(*store.TakeFifo()), "2");
+    EXPECT_EQ(Content(*store.TakeFifo()), "3");
+    EXPECT_FALSE(store.TakeFifo());
+}
+
+TEST(SimFileStore, ListsRamThenSdByNameThenFifoWithSizesAndCrcs) {
+    FileStore store;
+    store.Store(File("b.txt", Destination::Ram, "bb"));
+    store.Store(File("z.bas", Destination::Fifo, "z"));
+    store.Store(File("a.bas", Destination::Ram, "123456789"));
+    store.Store(File("c.bin", Destination::Sd, ""));
+    const auto listing = store.List();
+    ASSERT_EQ(listing.size(), 4u);
+    EXPECT_EQ(listing[0].name, "a.bas");
+    EXPECT_EQ(listing[0].size, 9u);
+    EXPECT_EQ(listing[0].crc, 0xFEE8);
+    EXPECT_EQ(listing[1].name, "b.txt");
+    EXPECT_EQ(listing[1].type, 3u);
+    EXPECT_EQ(listing[2].destination, Destination::Sd);
+    EXPECT_EQ(listing[2].type, 8u);
+    EXPECT_EQ(listing[3].destination, Destination::Fifo);
+}
+
+TEST(SimFileStore, RemoveAndClearForgetFiles) {
+    FileStore store;
+    store.Store(File("a.bas", Destination::Ram, "a"));
+    store.Store(File("b.bas", Destination::Sd, "b"));
+    EXPECT_FALSE(store.Remove(Destination::Sd, "a.bas"));
+    EXPECT_TRUE(store.Remove(Destination::Ram, "A.BAS"));
+    EXPECT_FALSE(store.Find(Destination::Ram, "a.bas"));
+    EXPECT_EQ(store.Count(), 1u);
+    store.Clear();
+    EXPECT_EQ(store.Count(), 0u);
+}
+
+TEST(SimFileStore, StoresFromManyThreadsAtOnce) {
+    FileStore store;
+    std::vector<std::thread> writers;
+    for (int t = 0; t < 4; ++t)
+        writers.emplace_back([&store, t] {
+            for (int i = 0; i < 200; ++i) {
+                store.Store(File("f" + std::to_string(t) + "_" + std::to_string(i) + ".txt", Destination::Ram, "x"));
+                store.List();
+            }
+        });
+    for (std::thread& writer : writers) writer.join();
+    EXPECT_EQ(store.Count(), 800u);
+}
+
+}  // namespace
