@@ -11,16 +11,7 @@
 #include <thread>
 #include <vector>
 
-#ifdef _WIN32
-#include <winsock2.h>
-#include <ws2tcpip.h>
-#else
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/select.h>
-#include <sys/socket.h>
-#include <unistd.h>
-#endif
+#include "support/raw_socket.h"
 
 #include "shared/transfer/crc.h"
 #include "shared/transfer/file_transfer.h"
@@ -36,15 +27,9 @@ constexpr Result kFatalFail = 0x8100000009;
 constexpr Result kBadArgumentResult = 0x10000000c;
 constexpr double kCurrentFirmware = 2.0350;
 
-#ifdef _WIN32
-using RawSocket = SOCKET;
-constexpr RawSocket kNoSocket = INVALID_SOCKET;
-void CloseRaw(RawSocket s) { closesocket(s); }
-#else
-using RawSocket = int;
-constexpr RawSocket kNoSocket = -1;
-void CloseRaw(RawSocket s) { close(s); }
-#endif
+using KovaTest::CloseRaw;
+using KovaTest::kNoSocket;
+using KovaTest::RawSocket;
 
 bool Readable(RawSocket s, std::chrono::milliseconds wait) {
     fd_set set;

@@ -7,15 +7,7 @@
 #include <thread>
 #include <vector>
 
-#ifdef _WIN32
-#include <winsock2.h>
-#include <ws2tcpip.h>
-#else
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
-#endif
+#include "support/raw_socket.h"
 
 #include "platform/system_error.h"
 #include "shared/port/port_tcp.h"
@@ -25,15 +17,9 @@ namespace {
 using namespace Kova::TesselApi::Shared;
 using Kova::TesselApi::Platform::SystemErrorText;
 
-#ifdef _WIN32
-using RawSocket = SOCKET;
-constexpr RawSocket kNoSocket = INVALID_SOCKET;
-void CloseRaw(RawSocket s) { closesocket(s); }
-#else
-using RawSocket = int;
-constexpr RawSocket kNoSocket = -1;
-void CloseRaw(RawSocket s) { close(s); }
-#endif
+using KovaTest::CloseRaw;
+using KovaTest::kNoSocket;
+using KovaTest::RawSocket;
 
 constexpr Result kTimeout = 0x8100000006;
 constexpr Result kBufferTooSmall = 0x10000000e;

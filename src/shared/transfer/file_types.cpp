@@ -1,38 +1,17 @@
 #include "shared/transfer/file_types.h"
 
+#include <iterator>
+
 namespace Kova::TesselApi::Shared {
 
 namespace {
 
-constexpr FileTypeInfo kFileTypes[kFileTypeCount] = {
-    {".bas", "basic", false},
-    {".enc", "encryptedBasic", true},
-    {".gco", "gCode", false},
-    {".txt", "textFile", false},
-    {".iec", "IEC", false},
-    {"", "", false},
-    {".tmp", "temp", false},
-    {"", "", false},
-    {".bin", "binary", false},
-    {".vtc", "vtConfig", false},
-    {".ieclib", "IECLIB", false},
-    {".hmi", "HMI", false},
-    {".bal", "basicLibrary", false},
-    {".ebl", "encryptedBasicLibrary", true},
-    {".hmilib", "HMILIB", false},
-    {".vtx", "volatileText", false},
-    {".rob", "robot", false},
-    {".rbs", "robotBasic", false},
-    {"", "", false},
-    {".roblib", "robotLibrary", false},
-    {".rbslib", "robotBasicLibrary", false},
-    {".recp", "recipe", false},
-    {".alrm", "alarms", false},
-    {".rtlib", "realtimeBasicLibrary", false},
-    {".ertlib", "encryptedRealtimeBasicLibrary", true},
-    {"", "", true},
-    {"", "", true},
+constexpr FileTypeInfo kFileTypes[] = {
+#define KOVA_FILE_TYPE(extension, name, encrypted) {extension, name, encrypted},
+#include "kova/file_types.def"
+#undef KOVA_FILE_TYPE
 };
+static_assert(std::size(kFileTypes) == kFileTypeCount);
 
 }  // namespace
 

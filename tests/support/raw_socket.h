@@ -1,0 +1,27 @@
+// Plain sockets for tests that script the far end of a connection by hand.
+#pragma once
+
+#ifdef _WIN32
+#include <winsock2.h>
+#include <ws2tcpip.h>
+#else
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/select.h>
+#include <sys/socket.h>
+#include <unistd.h>
+#endif
+
+namespace KovaTest {
+
+#ifdef _WIN32
+using RawSocket = SOCKET;
+constexpr RawSocket kNoSocket = INVALID_SOCKET;
+inline void CloseRaw(RawSocket s) { closesocket(s); }
+#else
+using RawSocket = int;
+constexpr RawSocket kNoSocket = -1;
+inline void CloseRaw(RawSocket s) { close(s); }
+#endif
+
+}  // namespace KovaTest
