@@ -201,7 +201,7 @@ std::string Escape(const std::string& data) {
 }
 
 std::string CrcText(const std::string& data) {
-    Vireo::Sim::Crc16 crc;
+    Simulator::Crc16 crc;
     crc.Add(data);
     char text[16];
     std::snprintf(text, sizeof text, "CRC=%04X", crc.Value());

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "support/recording_session.h"
-#include "vireo/command_line.h"
+#include "vireo/command_line/command_line.h"
 
 using namespace KovaTest;
 

@@ -7,7 +7,7 @@
 
 #include "support/open_context.h"
 #include "support/recording_session.h"
-#include "vireo/low_level.h"
+#include "vireo/binding/low_level.h"
 
 using namespace KovaTest;
 using Kova::TesselApi::Vireo::LowLevel;

@@ -1,7 +1,7 @@
 // The by-name index of each parameter family.
 #include <gtest/gtest.h>
 
-#include "vireo/parameter_name_map.h"
+#include "vireo/parameters/parameter_name_map.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 
 namespace {
 
-using Vireo::Sim::Controller;
-using Vireo::Sim::Family;
-namespace Errors = Vireo::Sim::Errors;
+using Simulator::Controller;
+using Simulator::Family;
+namespace Errors = Simulator::Errors;
 
 struct Answer {
     int status;
@@ -168,8 +168,8 @@ TEST(SimMemoryAndIo, TableAndIoAreReachableByCommandLine) {
 
 TEST(SimCommands, AddedCommandsReceiveTheirValuesAndAxis) {
     Controller c;
-    Vireo::Sim::CommandCall seen;
-    c.AddCommand("MOVE", [&](const Vireo::Sim::CommandCall& call) {
+    Simulator::CommandCall seen;
+    c.AddCommand("MOVE", [&](const Simulator::CommandCall& call) {
         seen = call;
         return call.values.empty() ? Errors::kParameterOutOfRange : 0;
     });
@@ -184,7 +184,7 @@ TEST(SimCommands, AddedCommandsReceiveTheirValuesAndAxis) {
 }
 
 TEST(SimConfiguration, TheNumberOfAxesIsConfigurable) {
-    Controller c(Vireo::Sim::Configuration{4});
+    Controller c(Simulator::Configuration{4});
     EXPECT_EQ(Send(c, "?LAST_AXIS").reply, "3\r\n");
     EXPECT_EQ(Send(c, "?SPEED AXIS(4)").status, Errors::kParameterOutOfRange);
     EXPECT_EQ(Send(c, "?BAUD_RATE PORT(1)").reply, "38400\r\n");
@@ -206,9 +206,9 @@ TEST(SimReplies, EveryPrintedLineEndsInCrLfAndEmptyLinesAreFine) {
     EXPECT_EQ(Send(c, " : ").status, 0);
     const std::string reply = Send(c, "?1:?2:PRINT").reply;
     EXPECT_EQ(reply, "1\r\n2\r\n\r\n");
-    EXPECT_EQ(Vireo::Sim::FormatNumber(std::numeric_limits<double>::infinity()), "#INVALID_INF");
-    EXPECT_EQ(Vireo::Sim::FormatNumber(2.0350), "2.0350");
-    EXPECT_EQ(Vireo::Sim::FormatNumber(-12), "-12");
+    EXPECT_EQ(Simulator::FormatNumber(std::numeric_limits<double>::infinity()), "#INVALID_INF");
+    EXPECT_EQ(Simulator::FormatNumber(2.0350), "2.0350");
+    EXPECT_EQ(Simulator::FormatNumber(-12), "-12");
 }
 
 }  // namespace

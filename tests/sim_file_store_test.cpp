@@ -9,11 +9,11 @@
 
 namespace {
 
-using Vireo::Sim::Crc16;
-using Vireo::Sim::Destination;
-using Vireo::Sim::FileStore;
-using Vireo::Sim::FileTypeOfName;
-using Vireo::Sim::StoredFile;
+using Simulator::Crc16;
+using Simulator::Destination;
+using Simulator::FileStore;
+using Simulator::FileTypeOfName;
+using Simulator::StoredFile;
 
 StoredFile File(std::string name, Destination destination, std::string content) {
     return {name, FileTypeOfName(name), destination, std::vector<std::uint8_t>(content.begin(), content.end())};
@@ -39,19 +39,19 @@ TEST(SimFileTypes, ComeFromTheExtensionOfTheName) {
     EXPECT_EQ(FileTypeOfName("lib.rtlib"), 23u);
     EXPECT_EQ(FileTypeOfName("lib.ertlib"), 24u);
     EXPECT_EQ(FileTypeOfName("a.b.ieclib"), 10u);
-    EXPECT_EQ(FileTypeOfName("plain."), Vireo::Sim::kTypeWithoutExtension);
-    EXPECT_EQ(FileTypeOfName("plain"), Vireo::Sim::kUnknownFileType);
-    EXPECT_EQ(FileTypeOfName("odd.xyz"), Vireo::Sim::kUnknownFileType);
+    EXPECT_EQ(FileTypeOfName("plain."), Simulator::kTypeWithoutExtension);
+    EXPECT_EQ(FileTypeOfName("plain"), Simulator::kUnknownFileType);
+    EXPECT_EQ(FileTypeOfName("odd.xyz"), Simulator::kUnknownFileType);
 }
 
 TEST(SimFileTypes, TableKnowsEncryptionAndEndsAfterType26) {
-    ASSERT_NE(Vireo::Sim::FileType(13), nullptr);
-    EXPECT_TRUE(Vireo::Sim::FileType(13)->encrypted);
-    EXPECT_EQ(Vireo::Sim::FileType(13)->name, "encryptedBasicLibrary");
-    EXPECT_FALSE(Vireo::Sim::FileType(0)->encrypted);
-    EXPECT_TRUE(Vireo::Sim::FileType(26)->encrypted);
-    EXPECT_TRUE(Vireo::Sim::FileType(26)->extension.empty());
-    EXPECT_EQ(Vireo::Sim::FileType(27), nullptr);
+    ASSERT_NE(Simulator::FileType(13), nullptr);
+    EXPECT_TRUE(Simulator::FileType(13)->encrypted);
+    EXPECT_EQ(Simulator::FileType(13)->name, "encryptedBasicLibrary");
+    EXPECT_FALSE(Simulator::FileType(0)->encrypted);
+    EXPECT_TRUE(Simulator::FileType(26)->encrypted);
+    EXPECT_TRUE(Simulator::FileType(26)->extension.empty());
+    EXPECT_EQ(Simulator::FileType(27), nullptr);
 }
 
 TEST(SimFileStore, KeepsOneFilePerNameAndDestination) {

@@ -17,11 +17,11 @@
 
 namespace {
 
-using Vireo::Sim::Controller;
-using Vireo::Sim::Family;
-using Vireo::Sim::MotionEngine;
-using Vireo::Sim::MoveType;
-namespace Errors = Vireo::Sim::Errors;
+using Simulator::Controller;
+using Simulator::Family;
+using Simulator::MotionEngine;
+using Simulator::MoveType;
+namespace Errors = Simulator::Errors;
 
 constexpr double kPeriod = 0.001;   // the default servo period, in seconds
 constexpr double kSlack = 1e-9;
@@ -310,8 +310,8 @@ TEST_F(Axes, ForcedSpeedAndBufferLimitAndAcceptedFunctions) {
 
     double one = 1;
     ASSERT_EQ(controller.SetParameter(Family::System, Controller::Find(Family::System, "LIMIT_BUFFERED")->id, 0, 2), 0);
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(motion.Move(4, std::span(&one, 1), Vireo::Sim::Target::Relative,
-                                                      Vireo::Sim::Profile::Normal), 0);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(motion.Move(4, std::span(&one, 1), Simulator::Target::Relative,
+                                                      Simulator::Profile::Normal), 0);
     EXPECT_EQ(Send("MOVE(1) AXIS(4)"), Errors::kParameterOutOfRange);
 
     ASSERT_EQ(motion.Complete(7, MoveType::Regist), 0);

@@ -9,7 +9,7 @@
 #include "kova/parameters/value_types.h"
 #include "sim/interpreter.h"
 
-namespace Vireo::Sim {
+namespace Simulator {
 namespace {
 
 // The parameters the controller knows: the module's own tables, so both sides agree on names,
@@ -262,4 +262,4 @@ int Controller::SetAnalogueOutput(std::uint32_t channel, std::int32_t value) {
     return Write(mutex_, analogueOut_, channel, value);
 }
 
-}  // namespace Vireo::Sim
+}  // namespace Simulator

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-namespace Vireo::Sim {
+namespace Simulator {
 
 // Parameter families; identifiers are numbered per family, so a family and an identifier name one.
 enum class Family { System, Axis, Process, Slot, Port };
@@ -137,4 +137,4 @@ private:
     std::vector<NamedCommand> commands_;
 };
 
-}  // namespace Vireo::Sim
+}  // namespace Simulator

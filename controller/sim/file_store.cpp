@@ -4,7 +4,7 @@
 #include <array>
 #include <cctype>
 
-namespace Vireo::Sim {
+namespace Simulator {
 namespace {
 
 constexpr FileTypeEntry kFileTypes[] = {
@@ -157,4 +157,4 @@ void FileStore::Clear() {
     fifo_.clear();
 }
 
-}  // namespace Vireo::Sim
+}  // namespace Simulator

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-namespace Vireo::Sim {
+namespace Simulator {
 
 // Where a file goes; the numbers are the destination characters of a transfer header ('0' + n).
 enum class Destination : std::uint8_t { Ram = 0, Fifo = 1, Sd = 2 };
@@ -93,4 +93,4 @@ private:
     Files fifo_;
 };
 
-}  // namespace Vireo::Sim
+}  // namespace Simulator

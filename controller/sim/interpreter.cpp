@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
-namespace Vireo::Sim {
+namespace Simulator {
 namespace {
 
 // A refused statement: unwinds the interpreter to Run with the controller error number.
@@ -299,4 +299,4 @@ void Interpreter::Skip() {
     while (p_ < s_.size() && (s_[p_] == ' ' || s_[p_] == '\t' || s_[p_] == '\r' || s_[p_] == '\n')) ++p_;
 }
 
-}  // namespace Vireo::Sim
+}  // namespace Simulator

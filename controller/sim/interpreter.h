@@ -8,7 +8,7 @@
 
 #include "sim/controller.h"
 
-namespace Vireo::Sim {
+namespace Simulator {
 
 class Interpreter {
 public:
@@ -56,4 +56,4 @@ private:
     static constexpr int kMaxDepth = 256;
 };
 
-}  // namespace Vireo::Sim
+}  // namespace Simulator

@@ -7,7 +7,7 @@
 #include <numbers>
 #include <string_view>
 
-namespace Vireo::Sim {
+namespace Simulator {
 namespace {
 
 constexpr int kRefused = Errors::kParameterOutOfRange;
@@ -698,4 +698,4 @@ void MotionEngine::RegisterCommands() {
     });
 }
 
-}  // namespace Vireo::Sim
+}  // namespace Simulator

@@ -18,7 +18,7 @@
 
 #include "sim/controller.h"
 
-namespace Vireo::Sim {
+namespace Simulator {
 
 // Move types as MTYPE (the running move) and NTYPE (the next one) show them.
 enum class MoveType : int {
@@ -154,4 +154,4 @@ private:
     std::thread thread_;
 };
 
-}  // namespace Vireo::Sim
+}  // namespace Simulator

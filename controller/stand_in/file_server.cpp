@@ -14,10 +14,10 @@
 namespace StandIn {
 namespace {
 
-using Vireo::Sim::Crc16;
-using Vireo::Sim::Destination;
-using Vireo::Sim::FileStore;
-using Vireo::Sim::StoredFile;
+using Simulator::Crc16;
+using Simulator::Destination;
+using Simulator::FileStore;
+using Simulator::StoredFile;
 
 constexpr std::uint8_t kSoh = 0x01;
 constexpr std::uint8_t kStx = 0x02;
@@ -304,7 +304,7 @@ private:
     void Store(const std::string& name, std::vector<std::uint8_t> bytes) {
         StoredFile file;
         file.name = name;
-        file.type = Vireo::Sim::FileTypeOfName(name);
+        file.type = Simulator::FileTypeOfName(name);
         file.destination = request_.destination;
         file.bytes = std::move(bytes);
         store_.Store(std::move(file));

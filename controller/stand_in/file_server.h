@@ -36,7 +36,7 @@ FileServerOptions FileServerOptionsFromEnvironment();
 
 class FileServer {
 public:
-    explicit FileServer(Vireo::Sim::FileStore& store) : store_(store) {}
+    explicit FileServer(Simulator::FileStore& store) : store_(store) {}
     ~FileServer() { Stop(); }
     FileServer(const FileServer&) = delete;
     FileServer& operator=(const FileServer&) = delete;
@@ -50,7 +50,7 @@ private:
     void Run();
     void Serve(Net::Handle client);
 
-    Vireo::Sim::FileStore& store_;
+    Simulator::FileStore& store_;
     FileServerOptions options_;
     std::mutex mutex_;               // guards client_ and the start/stop state
     Net::Handle listener_ = Net::kInvalid;

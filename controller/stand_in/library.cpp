@@ -11,8 +11,8 @@
 
 namespace {
 
-using Vireo::Sim::Controller;
-using Vireo::Sim::Family;
+using Simulator::Controller;
+using Simulator::Family;
 
 using StandIn::kBadArgument;
 using StandIn::Simulation;
@@ -35,8 +35,8 @@ int32_t WithController(Run run) {
 int32_t GetParameter(Family family, uint32_t id, int32_t index, vireo_api_value* value) {
     if (!value) return kBadArgument;
     return WithController([&](Controller& controller) {
-        const Vireo::Sim::ParameterDef* def = Controller::Find(family, id);
-        if (!def) return Vireo::Sim::Errors::kCommandNotRecognised;
+        const Simulator::ParameterDef* def = Controller::Find(family, id);
+        if (!def) return Simulator::Errors::kCommandNotRecognised;
         double number = 0;
         const int status = controller.GetParameter(family, id, index, number);
         if (status == 0) *value = StandIn::Encode(def->kind, number);

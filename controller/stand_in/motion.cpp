@@ -13,14 +13,14 @@
 
 namespace {
 
-using Vireo::Sim::Arc;
-using Vireo::Sim::Controller;
-using Vireo::Sim::Family;
-using Vireo::Sim::MotionEngine;
-using Vireo::Sim::MoveType;
-using Vireo::Sim::Profile;
-using Vireo::Sim::Target;
-namespace Errors = Vireo::Sim::Errors;
+using Simulator::Arc;
+using Simulator::Controller;
+using Simulator::Family;
+using Simulator::MotionEngine;
+using Simulator::MoveType;
+using Simulator::Profile;
+using Simulator::Target;
+namespace Errors = Simulator::Errors;
 
 using StandIn::kBadArgument;
 using StandIn::Simulation;
@@ -51,7 +51,7 @@ int32_t AxisList(int32_t base_axis, int32_t count, const double* values, Target 
 }
 
 bool TableRange(std::int64_t first, std::int64_t count) {
-    return first >= 0 && count >= 1 && first + count <= Vireo::Sim::kTableSize;
+    return first >= 0 && count >= 1 && first + count <= Simulator::kTableSize;
 }
 
 // The points of a sequence come from TABLE memory, one row of `axes` values per point.
@@ -90,7 +90,7 @@ int32_t Ratio(int32_t axis, double numerator, double denominator, MoveType type)
 int32_t WriteAxis(int32_t axis, std::span<const std::string_view> names, std::span<const double> values) {
     return OnAxis(axis, [&](MotionEngine&, Controller& controller) {
         for (std::size_t i = 0; i < names.size(); ++i) {
-            const Vireo::Sim::ParameterDef* def = Controller::Find(Family::Axis, names[i]);
+            const Simulator::ParameterDef* def = Controller::Find(Family::Axis, names[i]);
             const int status = controller.SetParameter(Family::Axis, def->id, axis, values[i]);
             if (status != 0) return status;
         }
@@ -273,7 +273,7 @@ int32_t vireo_api_pswitch(int32_t pswitch, int32_t, int32_t axis, int32_t output
                           double off_position) {
     return OnAxis(axis, [&](MotionEngine& motion, Controller&) {
         if (pswitch < 0 || pswitch >= kPositionSwitches || output < 0 ||
-            output >= static_cast<int32_t>(Vireo::Sim::kDigitalPoints) || !std::isfinite(on_position) ||
+            output >= static_cast<int32_t>(Simulator::kDigitalPoints) || !std::isfinite(on_position) ||
             !std::isfinite(off_position))
             return Errors::kParameterOutOfRange;
         return motion.Complete(axis, MoveType::PSwitch);

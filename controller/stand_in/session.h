@@ -18,9 +18,9 @@ inline constexpr std::int32_t kNotOpen = -1;
 inline constexpr std::int32_t kBadArgument = -3;
 
 struct Simulation {
-    Vireo::Sim::Controller controller;
-    Vireo::Sim::MotionEngine motion{controller};   // after the controller: it ticks the controller's axes
-    Vireo::Sim::FileStore files;
+    Simulator::Controller controller;
+    Simulator::MotionEngine motion{controller};   // after the controller: it ticks the controller's axes
+    Simulator::FileStore files;
     FileServer fileServer{files};                   // after the store it fills
 };
 

@@ -9,8 +9,8 @@
 
 namespace {
 
-using Vireo::Sim::Controller;
-using Vireo::Sim::Errors::kParameterOutOfRange;
+using Simulator::Controller;
+using Simulator::Errors::kParameterOutOfRange;
 
 using StandIn::kBadArgument;
 using StandIn::Simulation;

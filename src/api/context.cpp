@@ -2,7 +2,7 @@
 #include "api/call.h"
 #include "kova/tesselapi.h"
 #include "shared/version.h"
-#include "vireo/binding.h"
+#include "vireo/binding/binding.h"
 #include "vireo/connection_vireo.h"
 
 using namespace Kova::TesselApi;

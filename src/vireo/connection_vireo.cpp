@@ -4,9 +4,9 @@
 #include <cstring>
 #include <string>
 
-#include "vireo/command_line.h"
-#include "vireo/conventions.h"
-#include "vireo/low_level.h"
+#include "vireo/command_line/command_line.h"
+#include "vireo/binding/conventions.h"
+#include "vireo/binding/low_level.h"
 
 namespace Kova::TesselApi::Vireo {
 

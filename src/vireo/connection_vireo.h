@@ -9,7 +9,19 @@
 namespace Kova::TesselApi::Vireo {
 
 // The operation tables name their types as the shared interfaces see them.
-using namespace Shared;
+using Shared::CompileSink;
+using Shared::DirSink;
+using Shared::ErrorInfoSink;
+using Shared::EthercatIdSink;
+using Shared::EthercatInfoSink;
+using Shared::FunctionInfoSink;
+using Shared::ProcessSink;
+using Shared::ProgressSink;
+using Shared::ProjectKeyQuery;
+using Shared::Result;
+using Shared::StringSink;
+using Shared::SxBusSliceSink;
+using Shared::UpdateProgressSink;
 
 class Connection_Vireo final : public Shared::ConnectionBase {
 public:
@@ -29,7 +41,7 @@ public:
 #undef KOVA_VIREO_DECLARE_Base
 #undef KOVA_OP
 
-#include "vireo/parameter_overrides.inc"
+#include "vireo/parameters/parameter_overrides.inc"
 
     // Two slots of this connection type's own, kept for the layout of the object; they do nothing.
     virtual void ReservedOperation1() {}

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <type_traits>
 
-#include "vireo/low_level.h"
+#include "vireo/binding/low_level.h"
 
 using Kova::TesselApi::Vireo::Direct;
 using Kova::TesselApi::Vireo::DirectLinks;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "shared/callables.h"
+#include "shared/connection/event_logger.h"
 #include "shared/parameters/parameter_interfaces.h"
 #include "shared/result.h"
 
@@ -43,15 +44,5 @@ public:
 };
 
 #undef KOVA_OP
-
-class IEventLogger {
-public:
-    virtual void Event(std::uint32_t type, Result result, std::string_view text) = 0;
-    virtual void Log(std::uint32_t type, Result result, std::string_view text) = 0;
-    virtual EventFunction& GetEventFunction() = 0;
-
-protected:
-    ~IEventLogger() = default;
-};
 
 }  // namespace Kova::TesselApi::Shared

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "shared/connection/interfaces.h"
+#include "shared/connection/event_logger.h"
 #include "shared/result.h"
 
 namespace Kova::TesselApi::Shared {

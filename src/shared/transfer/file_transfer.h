@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "shared/callables.h"
-#include "shared/connection/interfaces.h"
+#include "shared/connection/event_logger.h"
 #include "shared/port/port_tcp.h"
 #include "shared/result.h"
 #include "shared/transfer/crc.h"

@@ -14,9 +14,9 @@
 #include "kova/parameters/value_types.h"
 #include "shared/reply/reply_parsers.h"
 #include "shared/result.h"
-#include "vireo/command_line.h"
-#include "vireo/conventions.h"
-#include "vireo/low_level.h"
+#include "vireo/command_line/command_line.h"
+#include "vireo/binding/conventions.h"
+#include "vireo/binding/low_level.h"
 
 namespace Kova::TesselApi::Vireo {
 

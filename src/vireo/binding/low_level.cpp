@@ -1,4 +1,4 @@
-#include "vireo/low_level.h"
+#include "vireo/binding/low_level.h"
 
 namespace Kova::TesselApi::Vireo {
 

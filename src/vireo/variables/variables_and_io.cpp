@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "vireo/connection_vireo.h"
-#include "vireo/conventions.h"
-#include "vireo/low_level.h"
+#include "vireo/binding/conventions.h"
+#include "vireo/binding/low_level.h"
 
 namespace Kova::TesselApi::Vireo {
 

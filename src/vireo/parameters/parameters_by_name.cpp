@@ -2,10 +2,10 @@
 // its named operation; any other name goes straight to the command line.
 #include <string>
 
-#include "vireo/command_line.h"
+#include "vireo/command_line/command_line.h"
 #include "vireo/connection_vireo.h"
-#include "vireo/parameter_access.h"
-#include "vireo/parameter_name_map.h"
+#include "vireo/parameters/parameter_access.h"
+#include "vireo/parameters/parameter_name_map.h"
 
 namespace Kova::TesselApi::Vireo {
 

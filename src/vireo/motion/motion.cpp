@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "vireo/connection_vireo.h"
-#include "vireo/conventions.h"
-#include "vireo/low_level.h"
+#include "vireo/binding/conventions.h"
+#include "vireo/binding/low_level.h"
 
 namespace Kova::TesselApi::Vireo {
 
@@ -81,9 +81,9 @@ Result WriteInOrder(Connection_Vireo& connection, const AxisWrite (&writes)[N], 
     const AxisWrite* write = writes;
     for (const double value : values) {
         const Result written = (connection.**write++)(axis, value);
-        if (written != kSuccess) return written;
+        if (written != Shared::kSuccess) return written;
     }
-    return kSuccess;
+    return Shared::kSuccess;
 }
 
 // Bit 0 always on, bits 1 and 2 never passed on.

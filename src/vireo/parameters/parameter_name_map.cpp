@@ -1,4 +1,4 @@
-#include "vireo/parameter_name_map.h"
+#include "vireo/parameters/parameter_name_map.h"
 
 #include <stdexcept>
 

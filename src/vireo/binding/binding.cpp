@@ -1,11 +1,11 @@
-#include "vireo/binding.h"
+#include "vireo/binding/binding.h"
 
 #include <cstdio>
 #include <string>
 
 #include "platform/dynamic_symbols.h"
 #include "shared/reply/buffer_base.h"
-#include "vireo/low_level.h"
+#include "vireo/binding/low_level.h"
 
 namespace Kova::TesselApi::Vireo {
 

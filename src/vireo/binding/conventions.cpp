@@ -1,6 +1,6 @@
-#include "vireo/conventions.h"
+#include "vireo/binding/conventions.h"
 
-#include "vireo/low_level.h"
+#include "vireo/binding/low_level.h"
 
 namespace Kova::TesselApi::Vireo {
 

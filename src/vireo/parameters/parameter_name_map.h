@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "vireo/parameter_access.h"
+#include "vireo/parameters/parameter_access.h"
 
 namespace Kova::TesselApi::Vireo {
 

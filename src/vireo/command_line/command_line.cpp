@@ -1,12 +1,12 @@
-#include "vireo/command_line.h"
+#include "vireo/command_line/command_line.h"
 
 #include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "shared/reply/reply_parsers.h"
-#include "vireo/conventions.h"
-#include "vireo/low_level.h"
+#include "vireo/binding/conventions.h"
+#include "vireo/binding/low_level.h"
 
 namespace Kova::TesselApi::Vireo {
 

@@ -1,7 +1,7 @@
 // The per-name parameter operations, one pair per row of the parameter tables.
 #include "shared/parameters/parameter_ops.h"
 #include "vireo/connection_vireo.h"
-#include "vireo/parameter_access.h"
+#include "vireo/parameters/parameter_access.h"
 
 namespace Kova::TesselApi::Vireo {
 
