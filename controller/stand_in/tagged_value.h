@@ -3,13 +3,14 @@
 
 #include <cstdint>
 
+#include "kova/parameters/value_types.h"
 #include "vireo_api.h"
 
 namespace StandIn {
 
-// The value of a parameter of library kind `kind` (1 64-bit float ... 8 16-bit unsigned), in the
-// width of that kind and under its tag.
-vireo_api_value Encode(std::uint32_t kind, double number);
+// The value of a parameter of kind `kind`, in the width of that kind and under its tag; false when
+// the number does not fit that width.
+bool Encode(kova_parameter_kind kind, double number, vireo_api_value& value);
 
 // The number a caller wrote under any tag; false for a tag the library does not know.
 bool Decode(const vireo_api_value& value, double& number);
