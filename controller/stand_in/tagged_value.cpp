@@ -1,12 +1,6 @@
 #include "stand_in/tagged_value.h"
 
-#include "tagged_kinds.h"
-
 namespace StandIn {
-
-bool Encode(kova_parameter_kind kind, double number, vireo_api_value& value) {
-    return TaggedKinds::Encode(kind, number, value);
-}
 
 bool Decode(const vireo_api_value& value, double& number) {
     switch (value.tag) {
