@@ -15,7 +15,7 @@ constexpr kova_result kDisconnected = 0x100000015;
 std::string Reply(kova_context context, const char* command, kova_result& result) {
     std::vector<std::string> texts;
     result = kova_ExecuteWithResponse4c(context, command, RecordText, &texts);
-    return texts.size() == 1 ? texts[0] : "<" + std::to_string(texts.size()) + " calls>";
+    return texts.size() == 1 ? texts[0] : std::to_string(texts.size()) + " calls";
 }
 
 std::string ErrorNameOf(kova_result result) {
@@ -78,7 +78,7 @@ TEST_F(Session, ARefusedLineAnswersTheControllersErrorNumber) {
     EXPECT_EQ(ErrorNameOf(0x400000001u), "ControllerError_COMMAND_NOT_RECOGNISED");
     EXPECT_EQ(kova_Execute(context, "VERSION=3"), 0x400000015u);
     kova_result result = 0;
-    EXPECT_EQ(Reply(context, "PRINT VR(99999)", result), "<0 calls>");
+    EXPECT_EQ(Reply(context, "PRINT VR(99999)", result), "0 calls");
     EXPECT_EQ(result, 0x400000013u);
 }
 

@@ -206,29 +206,54 @@ TEST_F(OpenWithRecordingLibrary, ParametersGoByIdentifierInTheirOwnWidth) {
     EXPECT_TRUE(library.CallsOf("vireo_api_execute").empty());
 }
 
+TEST_F(OpenWithRecordingLibrary, ValuesBeyondAParametersWidthAreRefusedBeforeAnythingIsSent) {
+    constexpr kova_result kOutOfRange = 0x100000017;
+    // LIMIT_BUFFERED is held in 16 bits, ACCEL as a 32-bit float.
+    EXPECT_EQ(kova_SetSystemParameterDoubleValue(context, "LIMIT_BUFFERED", 1e300), kOutOfRange);
+    EXPECT_EQ(kova_SetSystemParameterDoubleValue(context, "LIMIT_BUFFERED", std::nan("")), kOutOfRange);
+    EXPECT_EQ(kova_SetSystemParameterInt64Value(context, "LIMIT_BUFFERED", 70000), kOutOfRange);
+    EXPECT_EQ(kova_SetAxisParameter_ACCEL(context, 0, 1e300), kOutOfRange);
+    EXPECT_TRUE(library.calls.empty());
+
+    // The width's whole range passes, read signed or unsigned (the record shows the 16 bits unsigned).
+    EXPECT_EQ(kova_SetSystemParameterDoubleValue(context, "LIMIT_BUFFERED", 65535), 0u);
+    EXPECT_EQ(kova_SetSystemParameterInt32Value(context, "LIMIT_BUFFERED", -32768), 0u);
+    EXPECT_EQ(library.CallsOf("vireo_api_set_system_parameter"),
+              (std::vector<std::string>{"9, 103:65535", "9, 103:32768"}));
+}
+
+TEST_F(OpenWithRecordingLibrary, TheLibraryDecidesAboutANullReplyBuffer) {
+    uint32_t size = 10;
+    EXPECT_EQ(kova_ExecuteWithResponse4a(context, "PRINT 1", nullptr, &size), 0u);
+    EXPECT_EQ(kova_GetSystemParameterStringValue4a(context, "VERSION", nullptr, &size), 0u);
+    EXPECT_EQ(library.CallsOf("vireo_api_execute2"),
+              (std::vector<std::string>{"PRINT 1, null, 10, ptr", "?VERSION;, null, 1, ptr"}));
+    EXPECT_EQ(kova_ExecuteWithResponse4a(context, "PRINT 1", nullptr, nullptr), kBadArgument);
+}
+
 TEST_F(OpenWithRecordingLibrary, QueriesSendTheControllersQuerySyntax) {
-    namespace Vireo = Kova::TesselApi::Vireo;
+    namespace CommandLine = Kova::TesselApi::Vireo::CommandLine;
     library.reply = "-12.25\r\n";
     double value = 0;
-    EXPECT_EQ(Vireo::QueryIndexed("TABLE", 7, value), 0u);
+    EXPECT_EQ(CommandLine::QueryIndexed("TABLE", 7, value), 0u);
     EXPECT_DOUBLE_EQ(value, -12.25);
-    EXPECT_EQ(Vireo::QueryPrint("VERSION", value), 0u);
+    EXPECT_EQ(CommandLine::QueryPrint("VERSION", value), 0u);
     char buffer[64];
     uint32_t size = sizeof buffer;
-    EXPECT_EQ(Vireo::QueryModified("PROC_STATUS", "PROC", 3, buffer, size), 0u);
+    EXPECT_EQ(CommandLine::QueryModified("PROC_STATUS", "PROC", 3, buffer, size), 0u);
     EXPECT_EQ(size, 8u);
     EXPECT_EQ(library.CallsOf("vireo_api_execute2"),
               (std::vector<std::string>{"?TABLE(7);, ptr, 128, ptr", "PRINT VERSION;, ptr, 256, ptr",
                                         "?PROC_STATUS PROC(3);, ptr, 64, ptr"}));
 
     library.calls.clear();
-    EXPECT_EQ(Vireo::QueryValue("", buffer, size), kBadArgument);
-    EXPECT_EQ(Vireo::QueryModified("SPEED", "", 0, buffer, size), kBadArgument);
+    EXPECT_EQ(CommandLine::QueryValue("", buffer, size), kBadArgument);
+    EXPECT_EQ(CommandLine::QueryModified("SPEED", "", 0, buffer, size), kBadArgument);
     EXPECT_TRUE(library.calls.empty());
 
     library.reply = "#INVALID_NAN";
-    EXPECT_EQ(Vireo::QueryPrint("X", value), 0u);
+    EXPECT_EQ(CommandLine::QueryPrint("X", value), 0u);
     EXPECT_TRUE(std::isnan(value));
     library.reply = "ERR";
-    EXPECT_EQ(Vireo::QueryPrint("X", value), kBadArgument);
+    EXPECT_EQ(CommandLine::QueryPrint("X", value), kBadArgument);
 }

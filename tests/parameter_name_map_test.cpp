@@ -14,7 +14,7 @@ TEST(ParameterNameMap, FindsEveryNameOfItsFamilyExactly) {
     const ParameterEntry* accel = ParameterNames(ParameterFamily::Axis).Find("ACCEL");
     ASSERT_NE(accel, nullptr);
     EXPECT_EQ(accel->identifier, 0u);
-    EXPECT_EQ(accel->kind, 2u);
+    EXPECT_EQ(accel->kind, KOVA_PARAMETER_KIND_Float32);
     const ParameterEntry* version = ParameterNames(ParameterFamily::System).Find("VERSION");
     ASSERT_NE(version, nullptr);
     EXPECT_EQ(version->identifier, 55u);
@@ -29,7 +29,10 @@ TEST(ParameterNameMap, FindsEveryNameOfItsFamilyExactly) {
 }
 
 TEST(ParameterNameMap, SeparatesNamesOfOneLengthAndFirstLetterAndHonoursTheTag) {
-    const ParameterNameMap map({{"ABC", 1, 10, 1}, {"ABD", 2, 11, 2}, {"XBC", 1, 12, 1}, {"AB", 3, 13, 3}});
+    const ParameterNameMap map({{"ABC", 1, 10, KOVA_PARAMETER_KIND_Float64},
+                                {"ABD", 2, 11, KOVA_PARAMETER_KIND_Float32},
+                                {"XBC", 1, 12, KOVA_PARAMETER_KIND_Float64},
+                                {"AB", 3, 13, KOVA_PARAMETER_KIND_Int64}});
     EXPECT_EQ(map.Find("ABD")->identifier, 11u);
     EXPECT_EQ(map.Find("XBC")->identifier, 12u);
     EXPECT_EQ(map.Find("AB")->identifier, 13u);

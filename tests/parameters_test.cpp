@@ -1,183 +1,174 @@
-// The parameter surfaces: the per-name exports generated from the parameter tables, the interfaces
-// they reach, and the typed by-name exports.
+// The parameter surfaces, walked from the parameter tables: every per-name export reaches the library
+// with its own identifier and in its kind's width (or the command line when it has no identifier), a
+// read-only parameter has no setter; and the typed by-name exports of every family and type.
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <map>
-#include <set>
+#include <cmath>
 #include <string>
 #include <vector>
 
-#include "support/open_context.h"
-#include "shared/parameters/parameter_ops.h"
+#include "kova/parameters/by_name.h"
+#include "platform/dynamic_symbols.h"
+#include "support/recording_session.h"
+#include "tagged_kinds.h"
 
 namespace {
 
 using namespace KovaTest;
 
-using ParametersTest = OpenContext;
+enum class Family { System, Axis, Process, Slot };
 
-// What one per-name export answered to a null handle, a null value pointer (getters only) and a
-// live context.
-struct Answers {
-    kova_result nullHandle;
-    kova_result nullValue;
-    kova_result live;
-};
-
-std::map<std::string, Answers> CallEveryPerNameExport(kova_context context) {
-    std::map<std::string, Answers> answers;
-#define KOVA_TEST_GET_AT(function, index, type)                                                    \
-    {                                                                                              \
-        type value{};                                                                              \
-        answers[#function] = {function(nullptr, index, &value), function(context, index, nullptr), \
-                              function(context, index, &value)};                                   \
-    }
-#define KOVA_TEST_SET_AT_RW(function, index, type) \
-    answers[#function] = {function(nullptr, index, type{}), 0, function(context, index, type{})};
-#define KOVA_TEST_SET_AT_RO(function, index, type)
-#define KOVA_TEST_GET(function, type)                                                                            \
-    {                                                                                                            \
-        type value{};                                                                                            \
-        answers[#function] = {function(nullptr, &value), function(context, nullptr), function(context, &value)}; \
-    }
-#define KOVA_TEST_SET_RW(function, type) \
-    answers[#function] = {function(nullptr, type{}), 0, function(context, type{})};
-#define KOVA_TEST_SET_RO(function, type)
-
-#define KOVA_PARAMETER(name, identifier, kind, access, type)                      \
-    KOVA_TEST_GET_AT(kova_GetAxisParameter_##name, 1, KOVA_PARAMETER_TYPE_##type) \
-    KOVA_TEST_SET_AT_##access(kova_SetAxisParameter_##name, 1, KOVA_PARAMETER_TYPE_##type)
-#include "kova/parameters/axis.def"
-#undef KOVA_PARAMETER
-#define KOVA_PARAMETER(name, identifier, kind, access, type)                  \
-    KOVA_TEST_GET(kova_GetSystemParameter_##name, KOVA_PARAMETER_TYPE_##type) \
-    KOVA_TEST_SET_##access(kova_SetSystemParameter_##name, KOVA_PARAMETER_TYPE_##type)
-#include "kova/parameters/system.def"
-#undef KOVA_PARAMETER
-#define KOVA_PARAMETER(name, identifier, kind, access, type)                         \
-    KOVA_TEST_GET_AT(kova_GetProcessParameter_##name, 2, KOVA_PARAMETER_TYPE_##type) \
-    KOVA_TEST_SET_AT_##access(kova_SetProcessParameter_##name, 2, KOVA_PARAMETER_TYPE_##type)
-#include "kova/parameters/process.def"
-#undef KOVA_PARAMETER
-#define KOVA_PARAMETER(name, identifier, kind, access, type)                      \
-    KOVA_TEST_GET_AT(kova_GetSlotParameter_##name, 0, KOVA_PARAMETER_TYPE_##type) \
-    KOVA_TEST_SET_AT_##access(kova_SetSlotParameter_##name, 0, KOVA_PARAMETER_TYPE_##type)
-#include "kova/parameters/slot.def"
-#undef KOVA_PARAMETER
-    return answers;
-}
-
-TEST_F(ParametersTest, PerNameExportsCheckHandleThenValuePointerAndReachTheController) {
-    ASSERT_EQ(kova_OpenConnection(context), 0u);
-    const auto answers = CallEveryPerNameExport(context);
-    EXPECT_EQ(answers.size(), 513u);
-    for (const auto& [name, answer] : answers) {
-        EXPECT_EQ(answer.nullHandle, kInvalidContext) << name;
-        if (name.rfind("kova_Get", 0) == 0) {
-            EXPECT_EQ(answer.nullValue, kBadArgument) << name;
-        }
-        EXPECT_EQ(answer.live, 0u) << name;
-    }
-}
-
-const char* const kExportList[] = {
-#include "exports_list.inc"
-};
-
-TEST(ParameterTables, ProduceExactlyThePerNameExportsOfTheExportList) {
-    std::set<std::string> listed;
-    for (const char* name : kExportList) {
-        for (const char* prefix : {"kova_GetAxisParameter_", "kova_SetAxisParameter_", "kova_GetSystemParameter_",
-                                   "kova_SetSystemParameter_", "kova_GetProcessParameter_",
-                                   "kova_SetProcessParameter_", "kova_GetSlotParameter_", "kova_SetSlotParameter_"}) {
-            if (std::strncmp(name, prefix, std::strlen(prefix)) == 0) listed.insert(name);
-        }
-    }
-    std::set<std::string> generated;
-    for (const auto& entry : CallEveryPerNameExport(nullptr)) generated.insert(entry.first);
-    EXPECT_EQ(generated, listed);
-}
-
-// Counted through the same expansion that builds the interfaces: a wrong access column or a lost row
-// moves every later slot.
-#define KOVA_PARAMETER_OP(name, params) +1
-constexpr int kAxisOperations = 0
-#define KOVA_PARAMETER KOVA_AXIS_PARAMETER_OPS
-#include "kova/parameters/axis.def"
-#undef KOVA_PARAMETER
-    ;
-constexpr int kSystemOperations = 0
-#define KOVA_PARAMETER KOVA_SYSTEM_PARAMETER_OPS
-#include "kova/parameters/system.def"
-#undef KOVA_PARAMETER
-    ;
-constexpr int kProcessOperations = 0
-#define KOVA_PARAMETER KOVA_PROCESS_PARAMETER_OPS
-#include "kova/parameters/process.def"
-#undef KOVA_PARAMETER
-    ;
-constexpr int kSlotOperations = 0
-#define KOVA_PARAMETER KOVA_SLOT_PARAMETER_OPS
-#include "kova/parameters/slot.def"
-#undef KOVA_PARAMETER
-    ;
-#undef KOVA_PARAMETER_OP
-
-TEST(ParameterInterfaces, HoldTheirNumberOfOperations) {
-    EXPECT_EQ(kAxisOperations, 359);
-    EXPECT_EQ(kSystemOperations, 138);
-    EXPECT_EQ(kProcessOperations, 11);
-    EXPECT_EQ(kSlotOperations, 5);
-}
-
+// One row of a parameter table with its two exports, typeless; the setter is null for read-only rows.
 struct Row {
-    std::string name;
+    Family family;
+    const char* name;
     std::uint32_t identifier;
-    int kind;
-    std::string type;
+    kova_parameter_kind kind;
+    const char* type;
+    void (*get)();
+    void (*set)();
 };
 
-#define KOVA_PARAMETER(name, identifier, kind, access, type) {#name, identifier, kind, #type},
-const std::vector<Row> kAxisRows = {
-#include "kova/parameters/axis.def"
-};
-const std::vector<Row> kSystemRows = {
+template <typename F>
+void (*Typeless(F function))() { return reinterpret_cast<void (*)()>(function); }
+
+#define KOVA_TEST_SETTER_RW(function) Typeless(&function)
+#define KOVA_TEST_SETTER_RO(function) nullptr
+#define KOVA_TEST_ROW(family, prefix, name, identifier, kind, access, type)                                      \
+    {Family::family, #name, identifier, KOVA_PARAMETER_KIND_##kind, #type, Typeless(&kova_Get##prefix##_##name), \
+     KOVA_TEST_SETTER_##access(kova_Set##prefix##_##name)},
+const Row kRows[] = {
+#define KOVA_PARAMETER(...) KOVA_TEST_ROW(System, SystemParameter, __VA_ARGS__)
 #include "kova/parameters/system.def"
-};
-const std::vector<Row> kProcessRows = {
-#include "kova/parameters/process.def"
-};
-const std::vector<Row> kSlotRows = {
-#include "kova/parameters/slot.def"
-};
 #undef KOVA_PARAMETER
+#define KOVA_PARAMETER(...) KOVA_TEST_ROW(Axis, AxisParameter, __VA_ARGS__)
+#include "kova/parameters/axis.def"
+#undef KOVA_PARAMETER
+#define KOVA_PARAMETER(...) KOVA_TEST_ROW(Process, ProcessParameter, __VA_ARGS__)
+#include "kova/parameters/process.def"
+#undef KOVA_PARAMETER
+#define KOVA_PARAMETER(...) KOVA_TEST_ROW(Slot, SlotParameter, __VA_ARGS__)
+#include "kova/parameters/slot.def"
+#undef KOVA_PARAMETER
+};
 
-TEST(ParameterTables, NameEachParameterAndIdentifierOncePerFamily) {
-    for (const auto* rows : {&kAxisRows, &kSystemRows, &kProcessRows, &kSlotRows}) {
-        std::set<std::string> names;
-        std::set<std::uint32_t> identifiers;
-        for (const Row& row : *rows) {
-            EXPECT_TRUE(names.insert(row.name).second) << row.name;
-            if (row.identifier != KOVA_PARAMETER_NO_IDENTIFIER) {
-                EXPECT_TRUE(identifiers.insert(row.identifier).second) << row.name;
-            }
-        }
+struct FamilyTraits {
+    const char* prefix;     // of the exports
+    const char* library;    // stem of the library's functions
+    const char* modifier;   // of the command lines
+    std::int32_t index;     // used in the calls; none for the system family
+};
+
+FamilyTraits Traits(Family family) {
+    switch (family) {
+    case Family::Axis: return {"AxisParameter", "axis", "AXIS", 3};
+    case Family::Process: return {"ProcessParameter", "process", "PROC", 2};
+    case Family::Slot: return {"SlotParameter", "slot", "SLOT", 1};
+    case Family::System: break;
     }
-    EXPECT_EQ(kAxisRows.size(), 203u);
-    EXPECT_EQ(kSystemRows.size(), 83u);
-    EXPECT_EQ(kProcessRows.size(), 8u);
-    EXPECT_EQ(kSlotRows.size(), 5u);
+    return {"SystemParameter", "system", nullptr, -1};
 }
 
-TEST(ParameterTables, GiveALibraryKindExactlyToParametersWithAnIdentifier) {
-    for (const auto* rows : {&kAxisRows, &kSystemRows, &kProcessRows, &kSlotRows}) {
-        for (const Row& row : *rows) {
-            EXPECT_EQ(row.kind == 0, row.identifier == KOVA_PARAMETER_NO_IDENTIFIER) << row.name;
-            EXPECT_TRUE(row.kind >= 0 && row.kind <= 8) << row.name;
-            // Floats travel as 64-bit floats and nothing else does.
-            EXPECT_EQ(row.kind == 1 || row.kind == 2, row.type == "Double") << row.name;
+// Calls `use` with a value of the row's type.
+template <typename Use>
+void WithType(const Row& row, Use use) {
+    const std::string type = row.type;
+    if (type == "Double") use(double{});
+    else if (type == "Int64") use(std::int64_t{});
+    else if (type == "UInt64") use(std::uint64_t{});
+    else if (type == "Int32") use(std::int32_t{});
+    else if (type == "UInt32") use(std::uint32_t{});
+    else if (type == "Int16") use(std::int16_t{});
+    else if (type == "UInt16") use(std::uint16_t{});
+    else if (type == "Bool") use(bool{});
+    else ADD_FAILURE() << row.name << ": unknown type " << type;
+}
+
+template <typename T>
+kova_result CallGet(const Row& row, kova_context context, T& value) {
+    const std::int32_t index = Traits(row.family).index;
+    if (row.family == Family::System) return reinterpret_cast<kova_result (*)(kova_context, T*)>(row.get)(context, &value);
+    return reinterpret_cast<kova_result (*)(kova_context, std::int32_t, T*)>(row.get)(context, index, &value);
+}
+
+template <typename T>
+kova_result CallSet(const Row& row, kova_context context, T value) {
+    const std::int32_t index = Traits(row.family).index;
+    if (row.family == Family::System) return reinterpret_cast<kova_result (*)(kova_context, T)>(row.set)(context, value);
+    return reinterpret_cast<kova_result (*)(kova_context, std::int32_t, T)>(row.set)(context, index, value);
+}
+
+// What the library records for a call with the row's identifier and index.
+std::string LibraryCall(const Row& row, const std::string& value) {
+    const FamilyTraits traits = Traits(row.family);
+    std::string call = std::to_string(row.identifier) + ", ";
+    if (row.family != Family::System) call += std::to_string(traits.index) + ", ";
+    return call + value;
+}
+
+// The command line the row falls back to, with `tail` after the parameter (";" or "=7").
+std::string CommandLine(const Row& row, const std::string& head, const std::string& tail) {
+    const FamilyTraits traits = Traits(row.family);
+    std::string line = head + row.name;
+    if (traits.modifier) line += std::string(" ") + traits.modifier + "(" + std::to_string(traits.index) + ")";
+    return line + tail;
+}
+
+using PerNameExports = OpenWithRecordingLibrary;
+
+TEST_F(PerNameExports, ReadTheirIdentifierInTheirKindsWidthWhateverTheTag) {
+    library.reply = "7\r\n";
+    for (const Row& row : kRows) {
+        library.calls.clear();
+        library.parameter = {};
+        if (row.kind != KOVA_PARAMETER_KIND_None) {
+            ASSERT_TRUE(TaggedKinds::Encode(row.kind, 7.0, library.parameter));
+            library.parameter.tag = VIREO_API_INT8;
         }
+        const std::string getter = std::string("vireo_api_get_") + Traits(row.family).library + "_parameter";
+        WithType(row, [&](auto value) {
+            ASSERT_EQ(CallGet(row, context, value), 0u) << row.name;
+            const double expected = std::is_same_v<decltype(value), bool> ? 1.0 : 7.0;
+            EXPECT_EQ(static_cast<double>(value), expected) << row.name;
+        });
+        if (row.kind == KOVA_PARAMETER_KIND_None) {
+            EXPECT_TRUE(library.CallsOf(getter).empty()) << row.name;
+            EXPECT_EQ(library.CallsOf("vireo_api_execute2"),
+                      std::vector<std::string>{CommandLine(row, "?", ";") + ", ptr, 256, ptr"});
+        } else {
+            EXPECT_EQ(library.CallsOf(getter), std::vector<std::string>{LibraryCall(row, "ptr")});
+        }
+    }
+}
+
+TEST_F(PerNameExports, WriteTheirIdentifierUnderTheirKindsTag) {
+    for (const Row& row : kRows) {
+        if (!row.set) continue;
+        library.calls.clear();
+        WithType(row, [&](auto value) {
+            using T = decltype(value);
+            ASSERT_EQ(CallSet(row, context, static_cast<T>(1)), 0u) << row.name;
+        });
+        const std::string setter = std::string("vireo_api_set_") + Traits(row.family).library + "_parameter";
+        if (row.kind == KOVA_PARAMETER_KIND_None) {
+            EXPECT_EQ(library.CallsOf("vireo_api_execute"), std::vector<std::string>{CommandLine(row, "", "=1")});
+        } else {
+            vireo_api_value expected{};
+            ASSERT_TRUE(TaggedKinds::Encode(row.kind, 1.0, expected));
+            EXPECT_EQ(library.CallsOf(setter),
+                      std::vector<std::string>{LibraryCall(row, std::to_string(expected.tag) + ":1")});
+        }
+    }
+}
+
+TEST(PerNameExportsOfTheModule, ExistForEveryRowWithASetterOnlyWhereWritable) {
+    namespace Platform = Kova::TesselApi::Platform;
+    Platform::ModuleHandle module = Platform::LoadModule(KOVA_MODULE_FILE);
+    ASSERT_NE(module, nullptr) << KOVA_MODULE_FILE;
+    for (const Row& row : kRows) {
+        const std::string stem = std::string(Traits(row.family).prefix) + "_" + row.name;
+        EXPECT_NE(Platform::FindSymbol(module, ("kova_Get" + stem).c_str()), nullptr) << stem;
+        EXPECT_EQ(Platform::FindSymbol(module, ("kova_Set" + stem).c_str()) != nullptr, row.set != nullptr) << stem;
     }
 }
 
@@ -185,50 +176,47 @@ TEST(ParameterTables, GiveALibraryKindExactlyToParametersWithAnIdentifier) {
 // name the controller does not know, and no name.
 constexpr kova_result kUnknownCommand = 0x400000001;
 
-#define KOVA_TEST_BY_NAME_AT(Family, Type, type, known, written)                                                  \
-    {                                                                                                             \
-        type value{};                                                                                             \
-        const std::string what = #Family #Type;                                                                   \
-        EXPECT_EQ(kova_Get##Family##Parameter##Type##Value(nullptr, known, 1, &value), kInvalidContext) << what;  \
-        EXPECT_EQ(kova_Get##Family##Parameter##Type##Value(context, known, 1, nullptr), kBadArgument) << what;    \
-        EXPECT_EQ(kova_Get##Family##Parameter##Type##Value(context, known, 1, &value), 0u) << what;               \
-        EXPECT_EQ(kova_Get##Family##Parameter##Type##Value(context, "NO_SUCH", 1, &value), kUnknownCommand) << what; \
-        EXPECT_EQ(kova_Get##Family##Parameter##Type##Value(context, nullptr, 1, &value), kBadArgument) << what;   \
-        EXPECT_EQ(kova_Set##Family##Parameter##Type##Value(nullptr, known, 1, type{}), kInvalidContext) << what;  \
-        EXPECT_EQ(kova_Set##Family##Parameter##Type##Value(context, known, 1, type{}), written) << what;          \
-        EXPECT_EQ(kova_Set##Family##Parameter##Type##Value(context, nullptr, 1, type{}), kBadArgument) << what;   \
-    }
-#define KOVA_TEST_BY_NAME(Family, Type, type, known, written)                                                    \
-    {                                                                                                            \
-        type value{};                                                                                            \
-        const std::string what = #Family #Type;                                                                  \
-        EXPECT_EQ(kova_Get##Family##Parameter##Type##Value(nullptr, known, &value), kInvalidContext) << what;    \
-        EXPECT_EQ(kova_Get##Family##Parameter##Type##Value(context, known, nullptr), kBadArgument) << what;      \
-        EXPECT_EQ(kova_Get##Family##Parameter##Type##Value(context, known, &value), 0u) << what;                 \
-        EXPECT_EQ(kova_Get##Family##Parameter##Type##Value(context, "NO_SUCH", &value), kUnknownCommand) << what; \
-        EXPECT_EQ(kova_Set##Family##Parameter##Type##Value(nullptr, known, type{}), kInvalidContext) << what;    \
-        EXPECT_EQ(kova_Set##Family##Parameter##Type##Value(context, known, type{}), written) << what;            \
-        EXPECT_EQ(kova_Set##Family##Parameter##Type##Value(context, nullptr, type{}), kBadArgument) << what;     \
-    }
-#define KOVA_TEST_BY_NAME_ALL_TYPES(EXPECTATIONS, Family, known, written) \
-    EXPECTATIONS(Family, Double, double, known, written)                  \
-    EXPECTATIONS(Family, Int64, int64_t, known, written)                  \
-    EXPECTATIONS(Family, UInt64, uint64_t, known, written)                \
-    EXPECTATIONS(Family, Int32, int32_t, known, written)                  \
-    EXPECTATIONS(Family, UInt32, uint32_t, known, written)                \
-    EXPECTATIONS(Family, Bool, bool, known, written)
-
-TEST_F(ParametersTest, ByNameExportsCheckHandleThenValuePointerAndReachTheControllerInEveryFamilyAndType) {
-    ASSERT_EQ(kova_OpenConnection(context), 0u);
-    KOVA_TEST_BY_NAME_ALL_TYPES(KOVA_TEST_BY_NAME, System, "DISPLAY", 0u)
-    KOVA_TEST_BY_NAME_ALL_TYPES(KOVA_TEST_BY_NAME_AT, Axis, "JOGSPEED", 0u)
-    KOVA_TEST_BY_NAME_ALL_TYPES(KOVA_TEST_BY_NAME_AT, Process, "TICKS", 0u)
-    // Slot parameters are all read only.
-    KOVA_TEST_BY_NAME_ALL_TYPES(KOVA_TEST_BY_NAME_AT, Slot, "COMMSTYPE", 0x400000015u)
-    KOVA_TEST_BY_NAME_ALL_TYPES(KOVA_TEST_BY_NAME_AT, Port, "PORT_MODE", 0u)
+template <typename T, typename Get, typename Set, typename... Index>
+void ExpectByName(kova_context context, const std::string& what, const char* known, kova_result written, Get get,
+                  Set set, Index... index) {
+    T value{};
+    EXPECT_EQ(get(nullptr, known, index..., &value), kInvalidContext) << what;
+    EXPECT_EQ(get(context, known, index..., nullptr), kBadArgument) << what;
+    EXPECT_EQ(get(context, known, index..., &value), 0u) << what;
+    EXPECT_EQ(get(context, "NO_SUCH", index..., &value), kUnknownCommand) << what;
+    EXPECT_EQ(get(context, nullptr, index..., &value), kBadArgument) << what;
+    EXPECT_EQ(set(nullptr, known, index..., T{}), kInvalidContext) << what;
+    EXPECT_EQ(set(context, known, index..., T{}), written) << what;
+    EXPECT_EQ(set(context, nullptr, index..., T{}), kBadArgument) << what;
 }
 
-TEST_F(ParametersTest, ByNameValuesAreReadInTheRequestedType) {
+using ByNameExports = OpenContext;
+
+TEST_F(ByNameExports, CheckHandleThenValuePointerAndReachTheControllerInEveryFamilyAndType) {
+    ASSERT_EQ(kova_OpenConnection(context), 0u);
+#define KOVA_TEST_SYSTEM(Family, Type)                                                                 \
+    ExpectByName<KOVA_PARAMETER_TYPE_##Type>(context, #Family #Type, "DISPLAY", 0u,                    \
+                                             kova_Get##Family##Parameter##Type##Value,                 \
+                                             kova_Set##Family##Parameter##Type##Value);
+    KOVA_BY_NAME_TYPES(KOVA_TEST_SYSTEM, System)
+    // A writable name of each indexed family; slot parameters are all read only.
+    const auto known = [](const char* family) -> std::pair<const char*, kova_result> {
+        const std::string f = family;
+        if (f == "Axis") return {"JOGSPEED", 0u};
+        if (f == "Process") return {"TICKS", 0u};
+        if (f == "Slot") return {"COMMSTYPE", 0x400000015u};
+        return {"PORT_MODE", 0u};
+    };
+#define KOVA_TEST_INDEXED(Family, Type)                                                                 \
+    ExpectByName<KOVA_PARAMETER_TYPE_##Type>(context, #Family #Type, known(#Family).first,              \
+                                             known(#Family).second,                                     \
+                                             kova_Get##Family##Parameter##Type##Value,                  \
+                                             kova_Set##Family##Parameter##Type##Value, std::int32_t{1});
+#define KOVA_TEST_FAMILY(Family, index) KOVA_BY_NAME_TYPES(KOVA_TEST_INDEXED, Family)
+    KOVA_BY_NAME_INDEXED_FAMILIES(KOVA_TEST_FAMILY)
+}
+
+TEST_F(ByNameExports, ReadValuesInTheRequestedType) {
     ASSERT_EQ(kova_OpenConnection(context), 0u);
     ASSERT_EQ(kova_SetAxisParameterDoubleValue(context, "SPEED", 2, 12.75), 0u);
     double speed = 0;
@@ -259,17 +247,31 @@ TEST_F(ParametersTest, ByNameValuesAreReadInTheRequestedType) {
     EXPECT_EQ(unsignedValue, 0u);
 }
 
-TEST_F(ParametersTest, SystemTextsGoByCommandLine) {
+TEST_F(ByNameExports, ValuesBeyondAParametersWidthLeaveTheControllerUnchanged) {
+    ASSERT_EQ(kova_OpenConnection(context), 0u);
+    ASSERT_EQ(kova_SetSystemParameterInt32Value(context, "LIMIT_BUFFERED", 12), 0u);
+    EXPECT_EQ(kova_SetSystemParameterDoubleValue(context, "LIMIT_BUFFERED", 1e300), 0x100000017u);
+    EXPECT_EQ(kova_SetSystemParameterDoubleValue(context, "LIMIT_BUFFERED", std::nan("")), 0x100000017u);
+    EXPECT_EQ(kova_Execute(context, "LIMIT_BUFFERED=1e300"), 0x400000013u);
+    int32_t limit = 0;
+    EXPECT_EQ(kova_GetSystemParameterInt32Value(context, "LIMIT_BUFFERED", &limit), 0u);
+    EXPECT_EQ(limit, 12);
+}
+
+TEST_F(ByNameExports, SystemTextsGoByCommandLine) {
     ASSERT_EQ(kova_OpenConnection(context), 0u);
     char buffer[16] = "untouched";
     uint32_t size = sizeof buffer;
     EXPECT_EQ(kova_GetSystemParameterStringValue4a(nullptr, "VERSION", buffer, &size), kInvalidContext);
     EXPECT_EQ(kova_GetSystemParameterStringValue4a(context, "VERSION", buffer, nullptr), kBadArgument);
-    EXPECT_EQ(kova_GetSystemParameterStringValue4a(context, "VERSION", nullptr, &size), kBadArgument);
     ASSERT_EQ(kova_GetSystemParameterStringValue4a(context, "VERSION", buffer, &size), 0u);
     EXPECT_EQ(std::string(buffer, size), "2.0350\r\n");
     size = sizeof buffer;
     EXPECT_EQ(kova_GetSystemParameterStringValue4a(context, "", buffer, &size), kBadArgument);
+    // The library decides about a null buffer: with no room it writes nothing and succeeds.
+    size = 0;
+    EXPECT_EQ(kova_GetSystemParameterStringValue4a(context, "VERSION", nullptr, &size), 0u);
+    EXPECT_EQ(size, 0u);
 
     std::vector<std::string> pieces;
     EXPECT_EQ(kova_GetSystemParameterStringValue4b(nullptr, "VERSION", RecordText, &pieces), kInvalidContext);

@@ -39,9 +39,9 @@ TEST(SimQueries, VersionIsReachableByIdentifier) {
     double version = 0;
     ASSERT_EQ(c.GetParameter(Family::System, 55, 0, version), 0);
     EXPECT_DOUBLE_EQ(version, 2.0350);
-    EXPECT_EQ(c.SetParameter(Family::System, 55, 0, 3.0), Errors::kValueIsReadOnly);
-    EXPECT_EQ(c.GetParameter(Family::Axis, 132, 16, version), Errors::kParameterOutOfRange);
-    EXPECT_EQ(c.GetParameter(Family::System, 9999, 0, version), Errors::kCommandNotRecognised);
+    EXPECT_EQ(c.SetParameter(Family::System, 55, 0, 3.0), Errors::kVALUE_IS_READ_ONLY);
+    EXPECT_EQ(c.GetParameter(Family::Axis, 132, 16, version), Errors::kPARAMETER_OUT_OF_RANGE);
+    EXPECT_EQ(c.GetParameter(Family::System, 9999, 0, version), Errors::kCOMMAND_NOT_RECOGNISED);
 }
 
 TEST(SimPrint, ArithmeticFollowsPrecedenceAndFormatsLikeTheController) {
@@ -69,14 +69,14 @@ TEST(SimPrint, ItemsTextsAndSeveralStatements) {
 
 TEST(SimPrint, MalformedExpressionsAreRefused) {
     Controller c;
-    EXPECT_EQ(Send(c, "PRINT 1/0").status, Errors::kDivisionByZero);
-    EXPECT_EQ(Send(c, "PRINT (1+2").status, Errors::kCloseRoundBracketExpected);
-    EXPECT_EQ(Send(c, "PRINT 1+").status, Errors::kStartOfExpressionExpected);
-    EXPECT_EQ(Send(c, "PRINT \"open").status, Errors::kQuotesExpected);
-    EXPECT_EQ(Send(c, "PRINT 1 2").status, Errors::kExtraCharsAtEndOfLine);
-    EXPECT_EQ(Send(c, "PRINT 0x10").status, Errors::kStartOfExpressionExpected);
-    EXPECT_EQ(Send(c, "PRINT " + std::string(100000, '(') + "1").status, Errors::kStackOverflow);
-    EXPECT_EQ(Send(c, "PRINT " + std::string(100000, '-') + "1").status, Errors::kStackOverflow);
+    EXPECT_EQ(Send(c, "PRINT 1/0").status, Errors::kDIVISION_BY_ZERO);
+    EXPECT_EQ(Send(c, "PRINT (1+2").status, Errors::kCLOSE_ROUND_BRACKET_EXPECTED);
+    EXPECT_EQ(Send(c, "PRINT 1+").status, Errors::kSTART_OF_EXPRESSION_EXPECTED);
+    EXPECT_EQ(Send(c, "PRINT \"open").status, Errors::kQUOTES_EXPECTED);
+    EXPECT_EQ(Send(c, "PRINT 1 2").status, Errors::kEXTRA_CHARS_AT_EOLN);
+    EXPECT_EQ(Send(c, "PRINT 0x10").status, Errors::kSTART_OF_EXPRESSION_EXPECTED);
+    EXPECT_EQ(Send(c, "PRINT " + std::string(100000, '(') + "1").status, Errors::kSTACK_OVERFLOW);
+    EXPECT_EQ(Send(c, "PRINT " + std::string(100000, '-') + "1").status, Errors::kSTACK_OVERFLOW);
     EXPECT_EQ(Send(c, "PRINT " + std::string(100, '(') + "1" + std::string(100, ')')).reply, "1\r\n");
 }
 
@@ -103,7 +103,7 @@ TEST(SimAssignments, QuotedTextFillsVrsEndedByZero) {
     EXPECT_EQ(vr[0], 'H');
     EXPECT_EQ(vr[1], 'i');
     EXPECT_EQ(vr[2], 0);
-    EXPECT_EQ(Send(c, "SPEED=\"fast\"").status, Errors::kInvalidMixOfDataTypes);
+    EXPECT_EQ(Send(c, "SPEED=\"fast\"").status, Errors::kINVALID_MIX_OF_DATA_TYPES);
 }
 
 TEST(SimAssignments, InitialiseRestoresParametersButKeepsVrs) {
@@ -117,37 +117,51 @@ TEST(SimAssignments, InitialiseRestoresParametersButKeepsVrs) {
 
 TEST(SimRefusals, ReadOnlyValuesKeepTheirValue) {
     Controller c;
-    EXPECT_EQ(Send(c, "VERSION=3").status, Errors::kValueIsReadOnly);
-    EXPECT_EQ(Send(c, "DPOS AXIS(0)=10").status, Errors::kValueIsReadOnly);
-    EXPECT_EQ(Send(c, "PROC_STATUS PROC(1)=1").status, Errors::kValueIsReadOnly);
+    EXPECT_EQ(Send(c, "VERSION=3").status, Errors::kVALUE_IS_READ_ONLY);
+    EXPECT_EQ(Send(c, "DPOS AXIS(0)=10").status, Errors::kVALUE_IS_READ_ONLY);
+    EXPECT_EQ(Send(c, "PROC_STATUS PROC(1)=1").status, Errors::kVALUE_IS_READ_ONLY);
     EXPECT_EQ(Send(c, "?VERSION;").reply, "2.0350\r\n");
     EXPECT_EQ(Send(c, "?DPOS AXIS(0);").reply, "0\r\n");
 }
 
+TEST(SimRefusals, ValuesBeyondAParametersWidthKeepTheOldValue) {
+    Controller c;
+    ASSERT_EQ(Send(c, "LIMIT_BUFFERED=40000").status, 0);   // 16 bits, read either signed or unsigned
+    EXPECT_EQ(Send(c, "LIMIT_BUFFERED=1e300").status, Errors::kPARAMETER_OUT_OF_RANGE);
+    EXPECT_EQ(Send(c, "LIMIT_BUFFERED=-40000").status, Errors::kPARAMETER_OUT_OF_RANGE);
+    EXPECT_EQ(Send(c, "ACCEL AXIS(0)=1e300").status, Errors::kPARAMETER_OUT_OF_RANGE);   // a 32-bit float
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    EXPECT_EQ(c.SetParameter(Family::System, 9, 0, nan), Errors::kPARAMETER_OUT_OF_RANGE);
+    EXPECT_EQ(c.SetParameter(Family::System, 9, 0, 1e300), Errors::kPARAMETER_OUT_OF_RANGE);
+    EXPECT_EQ(Send(c, "?LIMIT_BUFFERED;").reply, "40000\r\n");
+    // A 64-bit float holds anything.
+    EXPECT_EQ(Send(c, "UNITS AXIS(0)=1e300").status, 0);
+}
+
 TEST(SimRefusals, UnknownWordsAndBadModifiers) {
     Controller c;
-    EXPECT_EQ(Send(c, "FROBNICATE").status, Errors::kCommandNotRecognised);
-    EXPECT_EQ(Send(c, "?NO_SUCH_PARAMETER;").status, Errors::kCommandNotRecognised);
-    EXPECT_EQ(Send(c, "PRINTX 1").status, Errors::kCommandNotRecognised);
-    EXPECT_EQ(Send(c, "SPEED").status, Errors::kAssignmentExpected);
-    EXPECT_EQ(Send(c, "?VERSION AXIS(0);").status, Errors::kModifierNotAllowed);
-    EXPECT_EQ(Send(c, "?SPEED AXIS 1;").status, Errors::kOpenBracketExpected);
-    EXPECT_EQ(Send(c, "#").status, Errors::kCommandNotRecognised);
+    EXPECT_EQ(Send(c, "FROBNICATE").status, Errors::kCOMMAND_NOT_RECOGNISED);
+    EXPECT_EQ(Send(c, "?NO_SUCH_PARAMETER;").status, Errors::kCOMMAND_NOT_RECOGNISED);
+    EXPECT_EQ(Send(c, "PRINTX 1").status, Errors::kCOMMAND_NOT_RECOGNISED);
+    EXPECT_EQ(Send(c, "SPEED").status, Errors::kASSIGNMENT_EXPECTED);
+    EXPECT_EQ(Send(c, "?VERSION AXIS(0);").status, Errors::kMODIFIER_NOT_ALLOWED);
+    EXPECT_EQ(Send(c, "?SPEED AXIS 1;").status, Errors::kOPEN_BRACKET_EXPECTED);
+    EXPECT_EQ(Send(c, "#").status, Errors::kCOMMAND_NOT_RECOGNISED);
 }
 
 TEST(SimRefusals, IndicesOutsideTheControllerAreOutOfRange) {
     Controller c;
-    EXPECT_EQ(Send(c, "?SPEED AXIS(16);").status, Errors::kParameterOutOfRange);
-    EXPECT_EQ(Send(c, "?SPEED AXIS(-1);").status, Errors::kParameterOutOfRange);
-    EXPECT_EQ(Send(c, "SPEED AXIS(99)=1").status, Errors::kParameterOutOfRange);
-    EXPECT_EQ(Send(c, "?INDEVICE PROC(8);").status, Errors::kParameterOutOfRange);
-    EXPECT_EQ(Send(c, "?VR(65536);").status, Errors::kParameterOutOfRange);
-    EXPECT_EQ(Send(c, "VR(65535)=\"ab\"").status, Errors::kParameterOutOfRange);
-    EXPECT_EQ(Send(c, "?TABLE(512000);").status, Errors::kParameterOutOfRange);
-    EXPECT_EQ(Send(c, "?IN(256);").status, Errors::kParameterOutOfRange);
+    EXPECT_EQ(Send(c, "?SPEED AXIS(16);").status, Errors::kPARAMETER_OUT_OF_RANGE);
+    EXPECT_EQ(Send(c, "?SPEED AXIS(-1);").status, Errors::kPARAMETER_OUT_OF_RANGE);
+    EXPECT_EQ(Send(c, "SPEED AXIS(99)=1").status, Errors::kPARAMETER_OUT_OF_RANGE);
+    EXPECT_EQ(Send(c, "?INDEVICE PROC(8);").status, Errors::kPARAMETER_OUT_OF_RANGE);
+    EXPECT_EQ(Send(c, "?VR(65536);").status, Errors::kPARAMETER_OUT_OF_RANGE);
+    EXPECT_EQ(Send(c, "VR(65535)=\"ab\"").status, Errors::kPARAMETER_OUT_OF_RANGE);
+    EXPECT_EQ(Send(c, "?TABLE(512000);").status, Errors::kPARAMETER_OUT_OF_RANGE);
+    EXPECT_EQ(Send(c, "?IN(256);").status, Errors::kPARAMETER_OUT_OF_RANGE);
     double vr[2] = {};
-    EXPECT_EQ(c.GetVr(65535, 2, vr), Errors::kParameterOutOfRange);
-    EXPECT_EQ(c.GetTable(0xFFFFFFFFu, 2, vr), Errors::kParameterOutOfRange);
+    EXPECT_EQ(c.GetVr(65535, 2, vr), Errors::kPARAMETER_OUT_OF_RANGE);
+    EXPECT_EQ(c.GetTable(0xFFFFFFFFu, 2, vr), Errors::kPARAMETER_OUT_OF_RANGE);
     EXPECT_EQ(c.GetVr(65535, 1, vr), 0);
 }
 
@@ -171,29 +185,29 @@ TEST(SimCommands, AddedCommandsReceiveTheirValuesAndAxis) {
     Simulator::CommandCall seen;
     c.AddCommand("MOVE", [&](const Simulator::CommandCall& call) {
         seen = call;
-        return call.values.empty() ? Errors::kParameterOutOfRange : 0;
+        return call.values.empty() ? Errors::kPARAMETER_OUT_OF_RANGE : 0;
     });
     EXPECT_EQ(Send(c, "MOVE(10, 2*3) AXIS(4)").status, 0);
     EXPECT_EQ(seen.values, (std::vector<double>{10, 6}));
     EXPECT_EQ(seen.axis, 4);
     EXPECT_EQ(Send(c, "move(1)").status, 0);
     EXPECT_EQ(seen.axis, -1);
-    EXPECT_EQ(Send(c, "MOVE").status, Errors::kParameterOutOfRange);
-    EXPECT_EQ(Send(c, "MOVE(1) AXIS(16)").status, Errors::kParameterOutOfRange);
-    EXPECT_EQ(Send(c, "NOT_A_COMMAND(1)").status, Errors::kCommandNotRecognised);
+    EXPECT_EQ(Send(c, "MOVE").status, Errors::kPARAMETER_OUT_OF_RANGE);
+    EXPECT_EQ(Send(c, "MOVE(1) AXIS(16)").status, Errors::kPARAMETER_OUT_OF_RANGE);
+    EXPECT_EQ(Send(c, "NOT_A_COMMAND(1)").status, Errors::kCOMMAND_NOT_RECOGNISED);
 }
 
 TEST(SimConfiguration, TheNumberOfAxesIsConfigurable) {
     Controller c(Simulator::Configuration{4});
     EXPECT_EQ(Send(c, "?LAST_AXIS").reply, "3\r\n");
-    EXPECT_EQ(Send(c, "?SPEED AXIS(4)").status, Errors::kParameterOutOfRange);
+    EXPECT_EQ(Send(c, "?SPEED AXIS(4)").status, Errors::kPARAMETER_OUT_OF_RANGE);
     EXPECT_EQ(Send(c, "?BAUD_RATE PORT(1)").reply, "38400\r\n");
 }
 
 TEST(SimRefusals, RefusalStopsTheLineAfterEarlierStatementsRan) {
     Controller c;
     const Answer answer = Send(c, "PRINT 1:VR(2)=4:FOO:VR(3)=5");
-    EXPECT_EQ(answer.status, Errors::kCommandNotRecognised);
+    EXPECT_EQ(answer.status, Errors::kCOMMAND_NOT_RECOGNISED);
     EXPECT_EQ(answer.reply, "1\r\n");
     EXPECT_EQ(Send(c, "?VR(2);").reply, "4\r\n");
     EXPECT_EQ(Send(c, "?VR(3);").reply, "0\r\n");

@@ -127,7 +127,9 @@ TEST(SimFileStore, StoresFromManyThreadsAtOnce) {
     for (int t = 0; t < 4; ++t)
         writers.emplace_back([&store, t] {
             for (int i = 0; i < 200; ++i) {
-                store.Store(File("f" + std::to_string(t) + "_" + std::to_string(i) + ".txt", Destination::Ram, "x"));
+                std::string name = std::to_string(t);
+                name.append("_").append(std::to_string(i)).append(".txt");
+                store.Store(File(name, Destination::Ram, "x"));
                 store.List();
             }
         });

@@ -195,7 +195,7 @@ TEST_F(Axes, RapidStopDropsWaitingMovesAndStopsEveryAxis) {
     for (int i = 0; i < 10; ++i) motion.Tick();
     EXPECT_EQ(Get("DPOS", 0), stopped);
 
-    EXPECT_EQ(Send("RAPIDSTOP(3)"), Errors::kParameterOutOfRange);
+    EXPECT_EQ(Send("RAPIDSTOP(3)"), Errors::kPARAMETER_OUT_OF_RANGE);
     ASSERT_EQ(Send("FORWARD"), 0);
     motion.Tick();
     EXPECT_EQ(motion.Halt(), 0);
@@ -216,8 +216,8 @@ TEST_F(Axes, AConnectedAxisFollowsItsDriverUntilCancelled) {
     ASSERT_GT(UntilIdle(0), 0);
     EXPECT_NEAR(Get("DPOS", 1), 20, 1e-9);
 
-    EXPECT_EQ(Send("CONNECT(1, 2) AXIS(2)"), Errors::kParameterOutOfRange);
-    EXPECT_EQ(Send("CONNECT(1, 16) AXIS(2)"), Errors::kParameterOutOfRange);
+    EXPECT_EQ(Send("CONNECT(1, 2) AXIS(2)"), Errors::kPARAMETER_OUT_OF_RANGE);
+    EXPECT_EQ(Send("CONNECT(1, 16) AXIS(2)"), Errors::kPARAMETER_OUT_OF_RANGE);
 }
 
 TEST_F(Axes, MoveCircTravelsTheCircleAndEndsOnTheEndPoint) {
@@ -248,8 +248,8 @@ TEST_F(Axes, MoveCircTravelsTheCircleAndEndsOnTheEndPoint) {
     EXPECT_EQ(Get("DPOS", 0), 20);
     EXPECT_EQ(Get("DPOS", 1), 0);
     EXPECT_NEAR(highest, 10, 1e-3);
-    EXPECT_EQ(Send("MOVECIRC(1, 1, 0, 0, 0)"), Errors::kParameterOutOfRange);
-    EXPECT_EQ(Send("MOVECIRC(1, 1, 1, 0, 2)"), Errors::kParameterOutOfRange);
+    EXPECT_EQ(Send("MOVECIRC(1, 1, 0, 0, 0)"), Errors::kPARAMETER_OUT_OF_RANGE);
+    EXPECT_EQ(Send("MOVECIRC(1, 1, 1, 0, 2)"), Errors::kPARAMETER_OUT_OF_RANGE);
 }
 
 TEST_F(Axes, DefPosSetsPositionsAtOnceOnIdleAxesAndWaitsBehindMoves) {
@@ -290,11 +290,11 @@ TEST_F(Axes, BaseArrayDecidesWhichAxesAListMoves) {
     ASSERT_GT(UntilIdle(3), 0);
     EXPECT_EQ(Get("DPOS", 3), 7);
     EXPECT_EQ(Get("DPOS", 1), 8);
-    EXPECT_EQ(Send("MOVE(1, 2) AXIS(1)"), Errors::kParameterOutOfRange);   // only one base axis from 1 on
+    EXPECT_EQ(Send("MOVE(1, 2) AXIS(1)"), Errors::kPARAMETER_OUT_OF_RANGE);   // only one base axis from 1 on
     ASSERT_EQ(Send("MOVE(1, 2) AXIS(5)"), 0);                               // not in the base array: 5, 6
     EXPECT_EQ(Get("IDLE", 6), 0);
-    EXPECT_EQ(Send("BASE(2, 2)"), Errors::kParameterOutOfRange);
-    EXPECT_EQ(Send("BASE(16)"), Errors::kParameterOutOfRange);
+    EXPECT_EQ(Send("BASE(2, 2)"), Errors::kPARAMETER_OUT_OF_RANGE);
+    EXPECT_EQ(Send("BASE(16)"), Errors::kPARAMETER_OUT_OF_RANGE);
     EXPECT_EQ(motion.Base(), (std::vector<int>{3, 1}));
 }
 
@@ -312,7 +312,7 @@ TEST_F(Axes, ForcedSpeedAndBufferLimitAndAcceptedFunctions) {
     ASSERT_EQ(controller.SetParameter(Family::System, Controller::Find(Family::System, "LIMIT_BUFFERED")->id, 0, 2), 0);
     for (int i = 0; i < 3; ++i) EXPECT_EQ(motion.Move(4, std::span(&one, 1), Simulator::Target::Relative,
                                                       Simulator::Profile::Normal), 0);
-    EXPECT_EQ(Send("MOVE(1) AXIS(4)"), Errors::kParameterOutOfRange);
+    EXPECT_EQ(Send("MOVE(1) AXIS(4)"), Errors::kPARAMETER_OUT_OF_RANGE);
 
     ASSERT_EQ(motion.Complete(7, MoveType::Regist), 0);
     EXPECT_EQ(Get("MTYPE", 7), static_cast<int>(MoveType::Regist));
@@ -327,7 +327,7 @@ TEST_F(Axes, CommandLinesMoveAndReportAndRefuseWrongValues) {
     EXPECT_EQ(Reply("?IDLE AXIS(0)"), "1\r\n");
     for (const char* wrong : {"MOVE()", "MOVEABS", "FORWARD(1)", "DATUM(7)", "DATUM(1.5)", "DEFPOS", "BASE",
                               "MOVEMODIFY(1, 2)", "CONNECT(1)", "RAPIDSTOP(0, 1)"})
-        EXPECT_EQ(Send(wrong), Errors::kParameterOutOfRange) << wrong;
+        EXPECT_EQ(Send(wrong), Errors::kPARAMETER_OUT_OF_RANGE) << wrong;
     ASSERT_EQ(Send("DATUM(3) AXIS(0)"), 0);
     EXPECT_EQ(Get("MTYPE", 0), static_cast<int>(MoveType::Datum));
     ASSERT_GT(UntilIdle(0), 0);

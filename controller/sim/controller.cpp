@@ -8,6 +8,7 @@
 
 #include "kova/parameters/value_types.h"
 #include "sim/interpreter.h"
+#include "tagged_kinds.h"
 
 namespace Simulator {
 namespace {
@@ -17,7 +18,7 @@ namespace {
 #define KOVA_SIM_READ_ONLY_RW false
 #define KOVA_SIM_READ_ONLY_RO true
 #define KOVA_SIM_ROW(family, name, identifier, kind, access) \
-    {#name, Family::family, identifier, kind, KOVA_SIM_READ_ONLY_##access},
+    {#name, Family::family, identifier, KOVA_PARAMETER_KIND_##kind, KOVA_SIM_READ_ONLY_##access},
 constexpr ParameterDef kParameters[] = {
 #define KOVA_PARAMETER(name, identifier, kind, access, type) KOVA_SIM_ROW(System, name, identifier, kind, access)
 #include "kova/parameters/system.def"
@@ -162,8 +163,8 @@ const Controller::Command* Controller::FindCommand(std::string_view name) const 
 
 const ParameterDef* Controller::Checked(Family family, std::uint32_t id, int index, int& status) const {
     const ParameterDef* def = Find(family, id);
-    status = !def ? Errors::kCommandNotRecognised
-                  : (index < 0 || index >= SlotCount(family)) ? Errors::kParameterOutOfRange : 0;
+    status = !def ? Errors::kCOMMAND_NOT_RECOGNISED
+                  : (index < 0 || index >= SlotCount(family)) ? Errors::kPARAMETER_OUT_OF_RANGE : 0;
     return status == 0 ? def : nullptr;
 }
 
@@ -180,35 +181,36 @@ int Controller::SetParameter(Family family, std::uint32_t id, int index, double 
     int status = 0;
     const ParameterDef* def = Checked(family, id, index, status);
     if (!def) return status;
-    if (def->read_only) return Errors::kValueIsReadOnly;
+    if (def->read_only) return Errors::kVALUE_IS_READ_ONLY;
+    if (!TaggedKinds::FitsKind(def->kind, value)) return Errors::kPARAMETER_OUT_OF_RANGE;
     Value(*def, index) = value;
     return 0;
 }
 
 int Controller::GetVr(std::uint32_t first, std::uint32_t count, double* values) const {
     std::lock_guard lock(mutex_);
-    if (!InRange(first, count, vr_.size())) return Errors::kParameterOutOfRange;
+    if (!InRange(first, count, vr_.size())) return Errors::kPARAMETER_OUT_OF_RANGE;
     std::copy_n(vr_.begin() + first, count, values);
     return 0;
 }
 
 int Controller::SetVr(std::uint32_t first, std::uint32_t count, const double* values) {
     std::lock_guard lock(mutex_);
-    if (!InRange(first, count, vr_.size())) return Errors::kParameterOutOfRange;
+    if (!InRange(first, count, vr_.size())) return Errors::kPARAMETER_OUT_OF_RANGE;
     std::copy_n(values, count, vr_.begin() + first);
     return 0;
 }
 
 int Controller::GetTable(std::uint32_t first, std::uint32_t count, double* values) const {
     std::lock_guard lock(mutex_);
-    if (!InRange(first, count, table_.size())) return Errors::kParameterOutOfRange;
+    if (!InRange(first, count, table_.size())) return Errors::kPARAMETER_OUT_OF_RANGE;
     std::copy_n(table_.begin() + first, count, values);
     return 0;
 }
 
 int Controller::SetTable(std::uint32_t first, std::uint32_t count, const double* values) {
     std::lock_guard lock(mutex_);
-    if (!InRange(first, count, table_.size())) return Errors::kParameterOutOfRange;
+    if (!InRange(first, count, table_.size())) return Errors::kPARAMETER_OUT_OF_RANGE;
     std::copy_n(values, count, table_.begin() + first);
     return 0;
 }
@@ -223,7 +225,7 @@ namespace {
 template <typename T, typename Value>
 int Read(std::mutex& mutex, const std::vector<T>& points, std::uint32_t at, Value& value) {
     std::lock_guard lock(mutex);
-    if (at >= points.size()) return Errors::kParameterOutOfRange;
+    if (at >= points.size()) return Errors::kPARAMETER_OUT_OF_RANGE;
     value = points[at];
     return 0;
 }
@@ -231,7 +233,7 @@ int Read(std::mutex& mutex, const std::vector<T>& points, std::uint32_t at, Valu
 template <typename T, typename Value>
 int Write(std::mutex& mutex, std::vector<T>& points, std::uint32_t at, Value value) {
     std::lock_guard lock(mutex);
-    if (at >= points.size()) return Errors::kParameterOutOfRange;
+    if (at >= points.size()) return Errors::kPARAMETER_OUT_OF_RANGE;
     points[at] = value;
     return 0;
 }
@@ -240,7 +242,7 @@ int Write(std::mutex& mutex, std::vector<T>& points, std::uint32_t at, Value val
 
 int Controller::GetInput(std::uint32_t input, bool& state) const {
     std::lock_guard lock(mutex_);
-    if (input >= kDigitalPoints) return Errors::kParameterOutOfRange;
+    if (input >= kDigitalPoints) return Errors::kPARAMETER_OUT_OF_RANGE;
     state = InputState(input);
     return 0;
 }

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "kova/parameters/value_types.h"
+
 namespace Simulator {
 
 // Parameter families; identifiers are numbered per family, so a family and an identifier name one.
@@ -24,28 +26,19 @@ inline constexpr std::uint32_t kTableSize = 512000;
 inline constexpr std::uint32_t kDigitalPoints = 256;
 inline constexpr std::uint32_t kAnalogueChannels = 8;
 
-// Controller error numbers the interpreter answers (the controller's own catalogue numbers).
+// Controller error numbers, from the catalogue the module reads them back with: Errors::k + the
+// catalogue identifier, e.g. Errors::kPARAMETER_OUT_OF_RANGE (19).
 namespace Errors {
-inline constexpr int kCommandNotRecognised = 1;
-inline constexpr int kAssignmentExpected = 5;
-inline constexpr int kQuotesExpected = 6;
-inline constexpr int kStackOverflow = 7;
-inline constexpr int kDivisionByZero = 9;
-inline constexpr int kExtraCharsAtEndOfLine = 10;
-inline constexpr int kStartOfExpressionExpected = 15;
-inline constexpr int kCloseRoundBracketExpected = 16;
-inline constexpr int kParameterOutOfRange = 19;
-inline constexpr int kValueIsReadOnly = 21;
-inline constexpr int kModifierNotAllowed = 22;
-inline constexpr int kOpenBracketExpected = 97;
-inline constexpr int kInvalidMixOfDataTypes = 148;
+#define KOVA_CONTROLLER_ERROR(number, identifier, message) inline constexpr int k##identifier = number;
+#include "controller_errors.def"
+#undef KOVA_CONTROLLER_ERROR
 }  // namespace Errors
 
 struct ParameterDef {
     std::string_view name;
     Family family;
     std::uint32_t id;
-    std::uint32_t kind;   // how the library holds the value (0 none, 1 64-bit float ... 8 16-bit unsigned)
+    kova_parameter_kind kind;   // how the library holds the value
     bool read_only;
 };
 

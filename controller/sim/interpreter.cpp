@@ -1,5 +1,7 @@
 #include "sim/interpreter.h"
 
+#include "tagged_kinds.h"
+
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
@@ -33,7 +35,7 @@ int Interpreter::Run() {
             Statement();
             Skip();
             if (AtEnd()) return 0;
-            if (s_[p_] != ':') throw Refused{Errors::kExtraCharsAtEndOfLine};
+            if (s_[p_] != ':') throw Refused{Errors::kEXTRA_CHARS_AT_EOLN};
             ++p_;
         }
     } catch (const Refused& refused) {
@@ -50,7 +52,7 @@ void Interpreter::Statement() {
     }
     const std::size_t start = p_;
     const std::string_view word = Word();
-    if (word.empty()) throw Refused{Errors::kCommandNotRecognised};
+    if (word.empty()) throw Refused{Errors::kCOMMAND_NOT_RECOGNISED};
     if (EqualsUpper(word, "PRINT")) return Print();
     if (EqualsUpper(word, "INITIALISE")) return c_.Initialise();
     if (EqualsUpper(word, "UNIT_CLEAR")) {
@@ -65,14 +67,14 @@ void Interpreter::Statement() {
         Expect(',');
         const double state = Expression();
         Expect(')');
-        if (!(output >= 0 && output < kDigitalPoints)) throw Refused{Errors::kParameterOutOfRange};
+        if (!(output >= 0 && output < kDigitalPoints)) throw Refused{Errors::kPARAMETER_OUT_OF_RANGE};
         c_.outputs_[static_cast<std::size_t>(output)] = state != 0;
         return;
     }
     const bool memory = EqualsUpper(word, "VR") || EqualsUpper(word, "TABLE");
     if (!memory && !Controller::Find(word)) {
         const Controller::Command* command = c_.FindCommand(word);
-        if (!command) throw Refused{Errors::kCommandNotRecognised};
+        if (!command) throw Refused{Errors::kCOMMAND_NOT_RECOGNISED};
         return Run(*command);
     }
     p_ = start;
@@ -113,7 +115,7 @@ void Interpreter::Print() {
             expectItem = true;
             continue;
         }
-        if (!expectItem) throw Refused{Errors::kExtraCharsAtEndOfLine};
+        if (!expectItem) throw Refused{Errors::kEXTRA_CHARS_AT_EOLN};
         line += s_[p_] == '"' ? QuotedText() : FormatNumber(Expression());
         expectItem = false;
     }
@@ -124,13 +126,13 @@ void Interpreter::Print() {
 void Interpreter::Assign() {
     Skip();
     const Target target = ParseTarget(Word());
-    if (!At('=')) throw Refused{Errors::kAssignmentExpected};
+    if (!At('=')) throw Refused{Errors::kASSIGNMENT_EXPECTED};
     ++p_;
     if (At('"')) {
         const std::string text = QuotedText();
         // A text goes into VR memory one character per VR, ended by a 0.
-        if (target.memory != &c_.vr_) throw Refused{Errors::kInvalidMixOfDataTypes};
-        if (target.index + text.size() >= kVrSize) throw Refused{Errors::kParameterOutOfRange};
+        if (target.memory != &c_.vr_) throw Refused{Errors::kINVALID_MIX_OF_DATA_TYPES};
+        if (target.index + text.size() >= kVrSize) throw Refused{Errors::kPARAMETER_OUT_OF_RANGE};
         std::size_t i = target.index;
         for (unsigned char ch : text) c_.vr_[i++] = ch;
         c_.vr_[i] = 0;
@@ -141,12 +143,14 @@ void Interpreter::Assign() {
         (*target.memory)[target.index] = value;
         return;
     }
-    if (target.def->read_only) throw Refused{Errors::kValueIsReadOnly};
+    if (target.def->read_only) throw Refused{Errors::kVALUE_IS_READ_ONLY};
+    // A value the parameter's width cannot hold (NaN in an integer) is refused, as by the library.
+    if (!TaggedKinds::FitsKind(target.def->kind, value)) throw Refused{Errors::kPARAMETER_OUT_OF_RANGE};
     c_.Value(*target.def, static_cast<int>(target.index)) = value;
 }
 
 Interpreter::Target Interpreter::ParseTarget(std::string_view word) {
-    if (word.empty()) throw Refused{Errors::kCommandNotRecognised};
+    if (word.empty()) throw Refused{Errors::kCOMMAND_NOT_RECOGNISED};
     Target target;
     if (EqualsUpper(word, "VR")) {
         target.memory = &c_.vr_;
@@ -174,17 +178,17 @@ std::uint32_t Interpreter::Parameter(std::string_view name, const ParameterDef*&
     else p_ = start;
     const bool modified = p_ != start;
     def = modified ? Controller::Find(family, name) : Controller::Find(name);
-    if (!def) throw Refused{Controller::Find(name) ? Errors::kModifierNotAllowed : Errors::kCommandNotRecognised};
+    if (!def) throw Refused{Controller::Find(name) ? Errors::kMODIFIER_NOT_ALLOWED : Errors::kCOMMAND_NOT_RECOGNISED};
     return modified ? Index(static_cast<std::uint32_t>(c_.SlotCount(family))) : 0;
 }
 
 // "(expression)" whose whole value lies in [0, count).
 std::uint32_t Interpreter::Index(std::uint32_t count) {
-    if (!At('(')) throw Refused{Errors::kOpenBracketExpected};
+    if (!At('(')) throw Refused{Errors::kOPEN_BRACKET_EXPECTED};
     ++p_;
     const double value = Expression();
     Expect(')');
-    if (!(value >= 0 && value < count)) throw Refused{Errors::kParameterOutOfRange};
+    if (!(value >= 0 && value < count)) throw Refused{Errors::kPARAMETER_OUT_OF_RANGE};
     return static_cast<std::uint32_t>(value);
 }
 
@@ -212,7 +216,7 @@ double Interpreter::Term() {
         } else if (At('/')) {
             ++p_;
             const double divisor = Factor();
-            if (divisor == 0) throw Refused{Errors::kDivisionByZero};
+            if (divisor == 0) throw Refused{Errors::kDIVISION_BY_ZERO};
             value /= divisor;
         } else {
             return value;
@@ -222,7 +226,7 @@ double Interpreter::Term() {
 
 double Interpreter::Factor() {
     // Nesting depth is bounded so that a hostile line cannot exhaust the stack.
-    if (++depth_ > kMaxDepth) throw Refused{Errors::kStackOverflow};
+    if (++depth_ > kMaxDepth) throw Refused{Errors::kSTACK_OVERFLOW};
     const double value = Primary();
     --depth_;
     return value;
@@ -230,7 +234,7 @@ double Interpreter::Factor() {
 
 double Interpreter::Primary() {
     Skip();
-    if (AtEnd()) throw Refused{Errors::kStartOfExpressionExpected};
+    if (AtEnd()) throw Refused{Errors::kSTART_OF_EXPRESSION_EXPECTED};
     const char ch = s_[p_];
     if (ch == '-') {
         ++p_;
@@ -248,7 +252,7 @@ double Interpreter::Primary() {
     }
     if (std::isdigit(static_cast<unsigned char>(ch)) || ch == '.') return Number();
     const std::string_view word = Word();
-    if (word.empty()) throw Refused{Errors::kStartOfExpressionExpected};
+    if (word.empty()) throw Refused{Errors::kSTART_OF_EXPRESSION_EXPECTED};
     if (EqualsUpper(word, "IN")) return c_.InputState(Index(kDigitalPoints)) ? 1 : 0;
     if (EqualsUpper(word, "OP")) return c_.outputs_[Index(kDigitalPoints)] ? 1 : 0;
     if (EqualsUpper(word, "AIN")) return c_.analogueIn_[Index(kAnalogueChannels)];
@@ -269,7 +273,7 @@ double Interpreter::Number() {
     const double value = std::strtod(text.c_str(), &stop);
     if (stop != text.c_str() + text.size() || text.find_first_of("xXpP") != std::string::npos ||
         !std::isfinite(value))
-        throw Refused{Errors::kStartOfExpressionExpected};
+        throw Refused{Errors::kSTART_OF_EXPRESSION_EXPECTED};
     p_ = end;
     return value;
 }
@@ -277,7 +281,7 @@ double Interpreter::Number() {
 std::string Interpreter::QuotedText() {
     ++p_;  // opening quote
     const std::size_t close = s_.find('"', p_);
-    if (close == std::string_view::npos) throw Refused{Errors::kQuotesExpected};
+    if (close == std::string_view::npos) throw Refused{Errors::kQUOTES_EXPECTED};
     std::string text(s_.substr(p_, close - p_));
     p_ = close + 1;
     return text;
@@ -291,7 +295,7 @@ std::string_view Interpreter::Word() {
 }
 
 void Interpreter::Expect(char ch) {
-    if (!At(ch)) throw Refused{Errors::kCloseRoundBracketExpected};
+    if (!At(ch)) throw Refused{Errors::kCLOSE_ROUND_BRACKET_EXPECTED};
     ++p_;
 }
 

@@ -10,7 +10,7 @@
 namespace Simulator {
 namespace {
 
-constexpr int kRefused = Errors::kParameterOutOfRange;
+constexpr int kRefused = Errors::kPARAMETER_OUT_OF_RANGE;
 constexpr double kInfinite = std::numeric_limits<double>::infinity();
 
 enum class Path {

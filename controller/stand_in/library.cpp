@@ -7,6 +7,7 @@
 #include "sim/controller.h"
 #include "stand_in/session.h"
 #include "stand_in/tagged_value.h"
+#include "tagged_kinds.h"
 #include "vireo_api.h"
 
 namespace {
@@ -36,11 +37,11 @@ int32_t GetParameter(Family family, uint32_t id, int32_t index, vireo_api_value*
     if (!value) return kBadArgument;
     return WithController([&](Controller& controller) {
         const Simulator::ParameterDef* def = Controller::Find(family, id);
-        if (!def) return Simulator::Errors::kCommandNotRecognised;
+        if (!def) return Simulator::Errors::kCOMMAND_NOT_RECOGNISED;
         double number = 0;
         const int status = controller.GetParameter(family, id, index, number);
-        if (status == 0) *value = StandIn::Encode(def->kind, number);
-        return status;
+        if (status != 0) return status;
+        return TaggedKinds::Encode(def->kind, number, *value) ? 0 : Simulator::Errors::kPARAMETER_OUT_OF_RANGE;
     });
 }
 

@@ -60,7 +60,7 @@ int32_t Sequence(int32_t base_axis, int32_t axes, int32_t table_start, int32_t p
         std::vector<int> list;
         if (!motion.Axes(base_axis, axes, list)) return kBadArgument;
         const std::int64_t count = std::int64_t{points} * axes;
-        if (!TableRange(table_start, count)) return Errors::kParameterOutOfRange;
+        if (!TableRange(table_start, count)) return Errors::kPARAMETER_OUT_OF_RANGE;
         std::vector<double> rows(static_cast<std::size_t>(count));
         const int status = controller.GetTable(static_cast<std::uint32_t>(table_start),
                                                static_cast<std::uint32_t>(count), rows.data());
@@ -81,7 +81,7 @@ bool LinkedAxis(const MotionEngine& motion, int32_t linked) { return linked == -
 int32_t Ratio(int32_t axis, double numerator, double denominator, MoveType type) {
     return OnAxis(axis, [&](MotionEngine& motion, Controller&) {
         if (!std::isfinite(numerator) || !std::isfinite(denominator) || denominator == 0)
-            return Errors::kParameterOutOfRange;
+            return Errors::kPARAMETER_OUT_OF_RANGE;
         return motion.Complete(axis, type);
     });
 }
@@ -183,7 +183,7 @@ int32_t vireo_set_motion_sp(int32_t axis, double force_speed, double start_speed
 // A cam runs over `distance` of the axis's own travel at SPEED.
 int32_t vireo_api_cam(int32_t axis, int32_t table_start, int32_t table_end, double, double distance) {
     return OnAxis(axis, [&](MotionEngine& motion, Controller&) {
-        if (!TableRange(table_start, 1) || !TableRange(table_end, 1)) return Errors::kParameterOutOfRange;
+        if (!TableRange(table_start, 1) || !TableRange(table_end, 1)) return Errors::kPARAMETER_OUT_OF_RANGE;
         return motion.Complete(axis, MoveType::Cam, std::fabs(distance));
     });
 }
@@ -192,14 +192,14 @@ int32_t vireo_api_cambox(int32_t axis, int32_t table_start, int32_t table_end, d
                          int32_t, double, double) {
     return OnAxis(axis, [&](MotionEngine& motion, Controller&) {
         if (!motion.ValidAxis(link_axis)) return kBadArgument;
-        if (!TableRange(table_start, 1) || !TableRange(table_end, 1)) return Errors::kParameterOutOfRange;
+        if (!TableRange(table_start, 1) || !TableRange(table_end, 1)) return Errors::kPARAMETER_OUT_OF_RANGE;
         return motion.Complete(axis, MoveType::CamBox);
     });
 }
 
 int32_t vireo_api_cambox_multi(int32_t axis, int32_t table_start, int32_t) {
     return OnAxis(axis, [&](MotionEngine& motion, Controller&) {
-        return TableRange(table_start, 1) ? motion.Complete(axis, MoveType::CamBoxMulti) : Errors::kParameterOutOfRange;
+        return TableRange(table_start, 1) ? motion.Complete(axis, MoveType::CamBoxMulti) : Errors::kPARAMETER_OUT_OF_RANGE;
     });
 }
 
@@ -237,7 +237,7 @@ int32_t vireo_api_set_base(uint32_t count, const int32_t* axes) {
     if (count > 0 && !axes) return kBadArgument;
     return WithEngine([&](MotionEngine& motion, Controller& controller) {
         // More axes than exist cannot all be different; the list is not read.
-        if (count > static_cast<uint32_t>(controller.AxisCount())) return Errors::kParameterOutOfRange;
+        if (count > static_cast<uint32_t>(controller.AxisCount())) return Errors::kPARAMETER_OUT_OF_RANGE;
         const std::span<const int32_t> list(axes, count);
         for (int32_t axis : list)
             if (!motion.ValidAxis(axis)) return kBadArgument;
@@ -275,14 +275,14 @@ int32_t vireo_api_pswitch(int32_t pswitch, int32_t, int32_t axis, int32_t output
         if (pswitch < 0 || pswitch >= kPositionSwitches || output < 0 ||
             output >= static_cast<int32_t>(Simulator::kDigitalPoints) || !std::isfinite(on_position) ||
             !std::isfinite(off_position))
-            return Errors::kParameterOutOfRange;
+            return Errors::kPARAMETER_OUT_OF_RANGE;
         return motion.Complete(axis, MoveType::PSwitch);
     });
 }
 
 int32_t vireo_api_pswitch_off(int32_t pswitch, uint8_t) {
     return WithEngine([&](MotionEngine&, Controller&) {
-        return pswitch >= 0 && pswitch < kPositionSwitches ? 0 : Errors::kParameterOutOfRange;
+        return pswitch >= 0 && pswitch < kPositionSwitches ? 0 : Errors::kPARAMETER_OUT_OF_RANGE;
     });
 }
 

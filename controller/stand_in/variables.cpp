@@ -10,7 +10,7 @@
 namespace {
 
 using Simulator::Controller;
-using Simulator::Errors::kParameterOutOfRange;
+using Simulator::Errors::kPARAMETER_OUT_OF_RANGE;
 
 using StandIn::kBadArgument;
 using StandIn::Simulation;
@@ -91,24 +91,24 @@ int32_t vireo_api_set_table(uint32_t first, uint32_t count, const double* values
 
 int32_t vireo_api_get_vr_bit(uint32_t vr, uint16_t bit, uint8_t* value) {
     if (!value) return kBadArgument;
-    if (bit >= kVrBits) return kParameterOutOfRange;
+    if (bit >= kVrBits) return kPARAMETER_OUT_OF_RANGE;
     return WithController([&](Controller& controller) {
         double number = 0;
         if (const int status = controller.GetVr(vr, 1, &number); status != 0) return status;
         std::int64_t bits = 0;
-        if (!BitsOf(number, bits)) return kParameterOutOfRange;
+        if (!BitsOf(number, bits)) return kPARAMETER_OUT_OF_RANGE;
         *value = static_cast<uint8_t>((bits >> bit) & 1);
         return 0;
     });
 }
 
 int32_t vireo_api_set_vr_bit(uint32_t vr, uint16_t bit, uint8_t value) {
-    if (bit >= kVrBits) return kParameterOutOfRange;
+    if (bit >= kVrBits) return kPARAMETER_OUT_OF_RANGE;
     return WithController([&](Controller& controller) {
         double number = 0;
         if (const int status = controller.GetVr(vr, 1, &number); status != 0) return status;
         std::int64_t bits = 0;
-        if (!BitsOf(number, bits)) return kParameterOutOfRange;
+        if (!BitsOf(number, bits)) return kPARAMETER_OUT_OF_RANGE;
         const std::int64_t mask = std::int64_t{1} << bit;
         bits = value ? (bits | mask) : (bits & ~mask);
         const double updated = static_cast<double>(bits);

@@ -61,7 +61,9 @@ KOVA_EXTERN_C KOVA_API kova_result kova_ConnPath(kova_context context, const cha
 /* The controller's VERSION, read when the connection opened. */
 KOVA_EXTERN_C KOVA_API kova_result kova_GetFirmwareVersionNumber(kova_context context, double* version);
 KOVA_EXTERN_C KOVA_API kova_result kova_Execute(kova_context context, const char* command);
-/* The reply into a buffer; *size holds the capacity and becomes the reply length plus one. */
+/* The reply into a buffer, written by the controller library: *size holds the capacity and becomes
+   the reply length plus one; the reply is terminated when there is room behind it. The library
+   decides what a null buffer means. */
 KOVA_EXTERN_C KOVA_API kova_result kova_ExecuteWithResponse4a(kova_context context, const char* command,
                                                               char* buffer, uint32_t* size);
 /* The reply piece by piece, as the controller delivers it. */

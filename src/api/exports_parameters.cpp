@@ -1,6 +1,7 @@
 // Parameter exports: one pair per named parameter, generated from the parameter tables, and the
 // typed by-name exports of every family.
 #include "api/call.h"
+#include "kova/parameters/by_name.h"
 #include "kova/tesselapi.h"
 
 using namespace Kova::TesselApi::Api;
@@ -62,39 +63,33 @@ using Kova::TesselApi::Shared::ISystemParameters;
 #include "kova/parameters/slot.def"
 #undef KOVA_PARAMETER
 
-// By name and type. A null name is the empty name, which the operation refuses itself.
-#define KOVA_EXPORT_BY_NAME(Family, Type, type)                                                                 \
-    kova_result kova_Get##Family##Parameter##Type##Value(kova_context h, const char* name, type* value) {       \
+// By name and type, from the by-name tables. A null name is the empty name, which the operation
+// refuses itself.
+#define KOVA_EXPORT_BY_NAME(Family, Type)                                                                       \
+    kova_result kova_Get##Family##Parameter##Type##Value(kova_context h, const char* name,                      \
+                                                         KOVA_PARAMETER_TYPE_##Type* value) {                   \
         return Call(h, {value},                                                                                 \
                     [&](IConnection& c) { return c.Get##Family##Parameter##Type##Value(In(name), *value); });   \
     }                                                                                                           \
-    kova_result kova_Set##Family##Parameter##Type##Value(kova_context h, const char* name, type value) {        \
+    kova_result kova_Set##Family##Parameter##Type##Value(kova_context h, const char* name,                      \
+                                                         KOVA_PARAMETER_TYPE_##Type value) {                    \
         return Call(h, [&](IConnection& c) { return c.Set##Family##Parameter##Type##Value(In(name), value); }); \
     }
-#define KOVA_EXPORT_BY_NAME_AT(Family, Type, type)                                                                   \
+#define KOVA_EXPORT_BY_NAME_AT(Family, Type)                                                                         \
     kova_result kova_Get##Family##Parameter##Type##Value(kova_context h, const char* name, int32_t index,            \
-                                                         type* value) {                                              \
+                                                         KOVA_PARAMETER_TYPE_##Type* value) {                        \
         return Call(h, {value},                                                                                      \
                     [&](IConnection& c) { return c.Get##Family##Parameter##Type##Value(In(name), index, *value); }); \
     }                                                                                                                \
     kova_result kova_Set##Family##Parameter##Type##Value(kova_context h, const char* name, int32_t index,            \
-                                                         type value) {                                               \
+                                                         KOVA_PARAMETER_TYPE_##Type value) {                         \
         return Call(h,                                                                                               \
                     [&](IConnection& c) { return c.Set##Family##Parameter##Type##Value(In(name), index, value); });  \
     }
-#define KOVA_EXPORT_BY_NAME_ALL_TYPES(EXPORT, Family) \
-    EXPORT(Family, Double, double)                    \
-    EXPORT(Family, Int64, int64_t)                    \
-    EXPORT(Family, UInt64, uint64_t)                  \
-    EXPORT(Family, Int32, int32_t)                    \
-    EXPORT(Family, UInt32, uint32_t)                  \
-    EXPORT(Family, Bool, bool)
+#define KOVA_EXPORT_BY_NAME_FAMILY(Family, index) KOVA_BY_NAME_TYPES(KOVA_EXPORT_BY_NAME_AT, Family)
 
-KOVA_EXPORT_BY_NAME_ALL_TYPES(KOVA_EXPORT_BY_NAME, System)
-KOVA_EXPORT_BY_NAME_ALL_TYPES(KOVA_EXPORT_BY_NAME_AT, Axis)
-KOVA_EXPORT_BY_NAME_ALL_TYPES(KOVA_EXPORT_BY_NAME_AT, Process)
-KOVA_EXPORT_BY_NAME_ALL_TYPES(KOVA_EXPORT_BY_NAME_AT, Slot)
-KOVA_EXPORT_BY_NAME_ALL_TYPES(KOVA_EXPORT_BY_NAME_AT, Port)
+KOVA_BY_NAME_TYPES(KOVA_EXPORT_BY_NAME, System)
+KOVA_BY_NAME_INDEXED_FAMILIES(KOVA_EXPORT_BY_NAME_FAMILY)
 
 kova_result kova_GetSystemParameterStringValue4a(kova_context h, const char* name, char* buffer, uint32_t* size) {
     return Call(h, {size}, [&](IConnection& c) { return c.GetSystemParameterStringValue4a(In(name), buffer, *size); });

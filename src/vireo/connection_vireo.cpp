@@ -4,7 +4,9 @@
 #include <cstring>
 #include <string>
 
+#include "shared/text_return.h"
 #include "vireo/command_line/command_line.h"
+#include "vireo/command_line/line_format.h"
 #include "vireo/binding/conventions.h"
 #include "vireo/binding/low_level.h"
 
@@ -68,27 +70,24 @@ Result Connection_Vireo::GetFirmwareVersionNumber(double& version) {
     return Shared::kSuccess;
 }
 
-Result Connection_Vireo::Execute(std::string_view command) { return Vireo::Execute(command); }
+Result Connection_Vireo::Execute(std::string_view command) { return CommandLine::Execute(command); }
 
 Result Connection_Vireo::ExecuteWithResponse4a(std::string_view command, char* buffer, std::uint32_t& size) {
-    if (!buffer && size) return Error(Shared::BadArgument);
     const std::uint32_t capacity = size;
-    const Result result = ExecuteInto(command, buffer, size);
-    if (result != Shared::kSuccess) return result;
-    if (size < capacity) buffer[size] = '\0';
-    ++size;
+    const Result result = CommandLine::ExecuteInto(command, buffer, size);
+    if (result == Shared::kSuccess) Shared::TerminateLibraryReply(buffer, capacity, size);
     return result;
 }
 
 Result Connection_Vireo::ExecuteWithResponse4b(std::string_view command, const StringSink& sink) {
     if (!sink) return Error(Shared::BadArgument);
-    return ExecuteInPieces(command, sink);
+    return CommandLine::ExecuteInPieces(command, sink);
 }
 
 Result Connection_Vireo::ExecuteWithResponse4c(std::string_view command, const StringSink& sink) {
     if (!sink) return Error(Shared::BadArgument);
     std::string reply;
-    const Result result = ExecuteInPieces(command, [&reply](std::string_view piece) { reply += piece; });
+    const Result result = CommandLine::ExecuteInPieces(command, [&reply](std::string_view piece) { reply += piece; });
     if (result == Shared::kSuccess) sink(reply);
     return result;
 }
@@ -103,9 +102,9 @@ Result Connection_Vireo::Cancel(std::uint32_t, std::uint32_t value) {
     return StatusConvention(Invoke(LowLevel().vireo_api_cancel, value));
 }
 
-Result Connection_Vireo::Initialise() { return Vireo::Execute("INITIALISE"); }
+Result Connection_Vireo::Initialise() { return CommandLine::Execute(CommandLine::kInitialise); }
 
-Result Connection_Vireo::UnitClear() { return Execute("UNIT_CLEAR"); }
+Result Connection_Vireo::UnitClear() { return Execute(CommandLine::kUnitClear); }
 
 Result Connection_Vireo::Halt() { return CommandConvention(Invoke(LowLevel().vireo_api_halt)); }
 

@@ -103,6 +103,14 @@ std::int32_t Behave(integral_constant<std::size_t, F_vireo_api_get_axis_paramete
                     vireo_api_value* v) {
     return GetParameter(v);
 }
+std::int32_t Behave(integral_constant<std::size_t, F_vireo_api_get_process_parameter>, uint32_t, int32_t,
+                    vireo_api_value* v) {
+    return GetParameter(v);
+}
+std::int32_t Behave(integral_constant<std::size_t, F_vireo_api_get_slot_parameter>, uint32_t, int32_t,
+                    vireo_api_value* v) {
+    return GetParameter(v);
+}
 
 std::int32_t ReadMemory(const std::vector<double>& memory, uint32_t first, uint32_t count, double* values) {
     if (static_cast<std::uint64_t>(first) + count > memory.size()) return -1;

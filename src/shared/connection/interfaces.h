@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "kova/parameters/by_name.h"
 #include "shared/callables.h"
 #include "shared/connection/event_logger.h"
 #include "shared/parameters/parameter_interfaces.h"

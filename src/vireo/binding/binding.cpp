@@ -1,6 +1,8 @@
 #include "vireo/binding/binding.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <string>
 
 #include "platform/dynamic_symbols.h"
@@ -37,6 +39,12 @@ void Bind(std::atomic<Function>& entry, const char* name, const EventFunction& e
            std::string("Failed to get ") + name + " address");
 }
 
+std::string ExpectedVersionText() {
+    std::string text;
+    for (const int number : kExpectedLowLevelVersion) text.append(text.empty() ? "" : ".").append(std::to_string(number));
+    return text;
+}
+
 Result Mismatch(const EventFunction& events, std::uint32_t type, std::string_view text) {
     const Result mismatch = Error(Shared::VersionMismatch);
     Report(events, type, mismatch, text);
@@ -69,12 +77,11 @@ Result CheckLowLevelVersion(const EventFunction& events) {
     int numbers[4] = {};
     if (std::sscanf(version.c_str(), "%d.%d.%d.%d", &numbers[0], &numbers[1], &numbers[2], &numbers[3]) != 4)
         return Mismatch(events, Shared::EventError, "VIREO API version has unexpected format - " + version);
-    if (numbers[0] == 2 && numbers[1] == 339005006 && numbers[2] == 1570 && numbers[3] == 28865)
+    if (std::equal(std::begin(numbers), std::end(numbers), std::begin(kExpectedLowLevelVersion)))
         return Shared::kSuccess;
 
     const bool compatible = numbers[2] >= kFirstCompatibleBuild;
-    const std::string differs =
-        "VIREO API version " + version + " differs - expected " + kExpectedLowLevelVersion;
+    const std::string differs = "VIREO API version " + version + " differs - expected " + ExpectedVersionText();
     const Result mismatch = Mismatch(events, compatible ? Shared::EventWarning : Shared::EventError, differs);
     return compatible ? Shared::kSuccess : mismatch;
 }

@@ -7,8 +7,9 @@
 
 namespace Kova::TesselApi::Vireo {
 
-// The version of the library this module was built against.
-inline constexpr const char* kExpectedLowLevelVersion = "2.339005006.1570.28865";
+// The version of the library this module was built against, as the library writes it:
+// four numbers separated by dots.
+inline constexpr int kExpectedLowLevelVersion[4] = {2, 339005006, 1570, 28865};
 
 // Fills every entry of the low-level table that is still empty from the copy of the library
 // that is already loaded. Each function it cannot find is reported to `events` (which may be

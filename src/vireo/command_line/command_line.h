@@ -1,25 +1,15 @@
 // Command lines of the controller's language through vireo_api_x64, and the queries built on them.
 // Every result follows the command convention: a refused line is the controller's error number.
+// The texts themselves come from the formatter in line_format.h.
 #pragma once
 
 #include <cstdint>
 #include <string_view>
 
 #include "shared/callables.h"
-#include "shared/reply/buffer_base.h"
 #include "shared/result.h"
 
-namespace Kova::TesselApi::Vireo {
-
-// A caller's text made NUL-terminated for the library; long commands go to the heap.
-class CommandText {
-public:
-    explicit CommandText(std::string_view text);
-    const char* c_str() const { return buffer_.Data(); }
-
-private:
-    Shared::BufferBase<char, 1024, 32> buffer_;
-};
+namespace Kova::TesselApi::Vireo::CommandLine {
 
 // Runs a line; its reply is dropped.
 Shared::Result Execute(std::string_view command);
@@ -38,4 +28,4 @@ Shared::Result QueryIndexed(std::string_view name, std::int32_t index, double& v
 // "PRINT name;" read as a number.
 Shared::Result QueryPrint(std::string_view name, double& value);
 
-}  // namespace Kova::TesselApi::Vireo
+}  // namespace Kova::TesselApi::Vireo::CommandLine

@@ -3,9 +3,7 @@
 // reported; any failure there only switches to the command line.
 #pragma once
 
-#include <cinttypes>
 #include <cstdint>
-#include <cstdio>
 #include <limits>
 #include <string>
 #include <string_view>
@@ -14,7 +12,9 @@
 #include "kova/parameters/value_types.h"
 #include "shared/reply/reply_parsers.h"
 #include "shared/result.h"
+#include "tagged_kinds.h"
 #include "vireo/command_line/command_line.h"
+#include "vireo/command_line/line_format.h"
 #include "vireo/binding/conventions.h"
 #include "vireo/binding/low_level.h"
 
@@ -24,7 +24,7 @@ namespace Kova::TesselApi::Vireo {
 struct ParameterRef {
     std::string_view name;
     std::uint32_t identifier;
-    std::uint32_t kind;
+    kova_parameter_kind kind;
     std::int32_t index;
 };
 
@@ -60,36 +60,8 @@ T As(N number) {
 }
 
 template <typename T>
-T FromTagged(std::uint32_t kind, const vireo_api_value& tagged) {
-    const auto& v = tagged.value;
-    auto as = [](auto number) { return As<T>(number); };
-    switch (kind) {
-    case 2: return as(v.f32);
-    case 3: return as(v.i64);
-    case 4: return as(v.u64);
-    case 5: return as(v.i32);
-    case 6: return as(v.u32);
-    case 7: return as(v.i16);
-    case 8: return as(v.u16);
-    default: return as(v.f64);
-    }
-}
-
-template <typename T>
-vireo_api_value ToTagged(std::uint32_t kind, T value) {
-    vireo_api_value tagged{};
-    auto& v = tagged.value;
-    switch (kind) {
-    case 2: tagged.tag = VIREO_API_FLOAT32; v.f32 = static_cast<float>(value); break;
-    case 3: tagged.tag = VIREO_API_INT64; v.i64 = static_cast<std::int64_t>(value); break;
-    case 4: tagged.tag = VIREO_API_UINT64; v.u64 = static_cast<std::uint64_t>(value); break;
-    case 5: tagged.tag = VIREO_API_INT32; v.i32 = static_cast<std::int32_t>(value); break;
-    case 6: tagged.tag = VIREO_API_UINT32; v.u32 = static_cast<std::uint32_t>(value); break;
-    case 7: tagged.tag = VIREO_API_INT16; v.i16 = static_cast<std::int16_t>(value); break;
-    case 8: tagged.tag = VIREO_API_UINT16; v.u16 = static_cast<std::uint16_t>(value); break;
-    default: tagged.tag = VIREO_API_FLOAT64; v.f64 = static_cast<double>(value); break;
-    }
-    return tagged;
+T FromTagged(kova_parameter_kind kind, const vireo_api_value& tagged) {
+    return TaggedKinds::Field(kind, tagged, [](auto number) { return As<T>(number); });
 }
 
 // The reply of a query read in the operation's value type.
@@ -114,18 +86,6 @@ Shared::Result Parse(const char* first, const char* last, T& value) {
     } else {
         return Shared::ParseUnsigned(first, last, value, 10);
     }
-}
-
-// A value as an assignment writes it.
-template <typename T>
-std::string Format(T value) {
-    char text[40];
-    if constexpr (std::is_same_v<T, double>) std::snprintf(text, sizeof text, "%g", value);
-    else if constexpr (std::is_same_v<T, std::int64_t>) std::snprintf(text, sizeof text, "%lld", static_cast<long long>(value));
-    else if constexpr (std::is_same_v<T, std::uint64_t>) std::snprintf(text, sizeof text, "%llu", static_cast<unsigned long long>(value));
-    else if constexpr (std::is_same_v<T, bool> || std::is_signed_v<T>) std::snprintf(text, sizeof text, "%d", static_cast<int>(value));
-    else std::snprintf(text, sizeof text, "%u", static_cast<unsigned>(value));
-    return text;
 }
 
 inline std::int32_t LibraryGet(ParameterFamily family, const ParameterRef& p, vireo_api_value& tagged) {
@@ -168,27 +128,25 @@ Shared::Result ReadParameter(ParameterFamily family, const ParameterRef& p, T& v
     char reply[256];
     std::uint32_t size = sizeof reply;
     const Shared::Result queried = family == ParameterFamily::System
-                                       ? QueryValue(p.name, reply, size)
-                                       : QueryModified(p.name, Modifier(family), p.index, reply, size);
+                                       ? CommandLine::QueryValue(p.name, reply, size)
+                                       : CommandLine::QueryModified(p.name, Modifier(family), p.index, reply, size);
     if (queried != Shared::kSuccess) return queried;
     return Parse(reply, reply + size, value);
 }
 
+// A value that does not fit the parameter's width is refused before anything is sent.
 template <typename T>
 Shared::Result WriteParameter(ParameterFamily family, const ParameterRef& p, T value) {
     using namespace ParameterDetail;
-    if (p.identifier != KOVA_PARAMETER_NO_IDENTIFIER &&
-        LibrarySet(family, p, ToTagged(p.kind, value)) == 0)
-        return Shared::kSuccess;
-    std::string assignment(p.name);
-    if (family != ParameterFamily::System) {
-        char index[24];
-        std::snprintf(index, sizeof index, "(%d)=", p.index);
-        assignment.append(" ").append(Modifier(family)).append(index);
-    } else {
-        assignment += "=";
+    if (p.identifier != KOVA_PARAMETER_NO_IDENTIFIER) {
+        vireo_api_value tagged{};
+        if (!TaggedKinds::Encode(p.kind, value, tagged)) return Shared::Error(Shared::OutOfRange);
+        if (LibrarySet(family, p, tagged) == 0) return Shared::kSuccess;
     }
-    return Execute(assignment + Format(value));
+    const std::string text = CommandLine::ValueText(value);
+    return CommandLine::Execute(family == ParameterFamily::System
+                                    ? CommandLine::AssignmentLine(p.name, text)
+                                    : CommandLine::ModifiedAssignmentLine(p.name, Modifier(family), p.index, text));
 }
 
 }  // namespace Kova::TesselApi::Vireo

@@ -33,7 +33,7 @@ const ParameterEntry* ParameterNameMap::Find(std::string_view name, std::uint8_t
 
 namespace {
 
-#define KOVA_PARAMETER(name, identifier, kind, access, type) {#name, kind, identifier, kind},
+#define KOVA_PARAMETER(name, identifier, kind, access, type) {#name, KOVA_PARAMETER_KIND_##kind, identifier, KOVA_PARAMETER_KIND_##kind},
 const ParameterNameMap kSystemNames({
 #include "kova/parameters/system.def"
 });

@@ -16,7 +16,7 @@ struct ParameterEntry {
     std::string_view name;
     std::uint8_t tag;   // the parameter's library kind; a lookup with tag 0 matches any
     std::uint32_t identifier;
-    std::uint32_t kind;
+    kova_parameter_kind kind;
 };
 
 class ParameterNameMap {

@@ -7,11 +7,11 @@ namespace Kova::TesselApi::Vireo {
 
 #define KOVA_PARAMETER(name, identifier, kind, access, type)                                            \
     Result Connection_Vireo::GetSystemParameter_##name(KOVA_PARAMETER_TYPE_##type& value) {            \
-        return ReadParameter(ParameterFamily::System, {#name, identifier, kind, 0}, value);               \
+        return ReadParameter(ParameterFamily::System, {#name, identifier, KOVA_PARAMETER_KIND_##kind, 0}, value);               \
     }                                                                                                    \
     KOVA_PARAMETER_SETTER_##access(                                                                     \
         Result Connection_Vireo::SetSystemParameter_##name(KOVA_PARAMETER_TYPE_##type value) {         \
-            return WriteParameter(ParameterFamily::System, {#name, identifier, kind, 0}, value);          \
+            return WriteParameter(ParameterFamily::System, {#name, identifier, KOVA_PARAMETER_KIND_##kind, 0}, value);          \
         })
 #include "kova/parameters/system.def"
 #undef KOVA_PARAMETER
@@ -19,11 +19,11 @@ namespace Kova::TesselApi::Vireo {
 // Axis, process and slot parameters: the same with an index.
 #define KOVA_INDEXED_PARAMETER(family, prefix, name, identifier, kind, access, type)                     \
     Result Connection_Vireo::Get##prefix##Parameter_##name(std::int32_t index, KOVA_PARAMETER_TYPE_##type& value) { \
-        return ReadParameter(ParameterFamily::family, {#name, identifier, kind, index}, value);           \
+        return ReadParameter(ParameterFamily::family, {#name, identifier, KOVA_PARAMETER_KIND_##kind, index}, value);           \
     }                                                                                                    \
     KOVA_PARAMETER_SETTER_##access(                                                                     \
         Result Connection_Vireo::Set##prefix##Parameter_##name(std::int32_t index, KOVA_PARAMETER_TYPE_##type value) { \
-            return WriteParameter(ParameterFamily::family, {#name, identifier, kind, index}, value);      \
+            return WriteParameter(ParameterFamily::family, {#name, identifier, KOVA_PARAMETER_KIND_##kind, index}, value);      \
         })
 
 #define KOVA_PARAMETER(...) KOVA_INDEXED_PARAMETER(Axis, Axis, __VA_ARGS__)

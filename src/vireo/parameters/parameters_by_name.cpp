@@ -1,8 +1,8 @@
 // Parameters by name in a type the caller chooses: a name of the family's table goes the way of
 // its named operation; any other name goes straight to the command line.
-#include <string>
-
+#include "kova/parameters/by_name.h"
 #include "vireo/command_line/command_line.h"
+#include "vireo/command_line/line_format.h"
 #include "vireo/connection_vireo.h"
 #include "vireo/parameters/parameter_access.h"
 #include "vireo/parameters/parameter_name_map.h"
@@ -15,7 +15,8 @@ namespace {
 
 ParameterRef ByName(ParameterFamily family, std::string_view name, std::int32_t index) {
     const ParameterEntry* entry = ParameterNames(family).Find(name);
-    return {name, entry ? entry->identifier : KOVA_PARAMETER_NO_IDENTIFIER, entry ? entry->kind : 0, index};
+    if (!entry) return {name, KOVA_PARAMETER_NO_IDENTIFIER, KOVA_PARAMETER_KIND_None, index};
+    return {name, entry->identifier, entry->kind, index};
 }
 
 template <typename T>
@@ -31,52 +32,43 @@ Result WriteByName(ParameterFamily family, std::string_view name, std::int32_t i
 
 }  // namespace
 
-#define KOVA_BY_NAME_TYPES(X, family) \
-    X(family, Double, double)         \
-    X(family, Int64, std::int64_t)    \
-    X(family, UInt64, std::uint64_t)  \
-    X(family, Int32, std::int32_t)    \
-    X(family, UInt32, std::uint32_t)  \
-    X(family, Bool, bool)
-
-#define KOVA_BY_NAME_SYSTEM(family, type, T)                                                 \
-    Result Connection_Vireo::Get##family##Parameter##type##Value(std::string_view name, T& value) { \
-        return ReadByName(ParameterFamily::family, name, 0, value);                          \
-    }                                                                                        \
-    Result Connection_Vireo::Set##family##Parameter##type##Value(std::string_view name, T value) {  \
-        return WriteByName(ParameterFamily::family, name, 0, value);                         \
+#define KOVA_BY_NAME_SYSTEM(Family, Type)                                                                   \
+    Result Connection_Vireo::Get##Family##Parameter##Type##Value(std::string_view name,                     \
+                                                                 KOVA_PARAMETER_TYPE_##Type& value) {        \
+        return ReadByName(ParameterFamily::Family, name, 0, value);                                          \
+    }                                                                                                        \
+    Result Connection_Vireo::Set##Family##Parameter##Type##Value(std::string_view name,                     \
+                                                                 KOVA_PARAMETER_TYPE_##Type value) {         \
+        return WriteByName(ParameterFamily::Family, name, 0, value);                                         \
     }
-
-#define KOVA_BY_NAME_INDEXED(family, type, T)                                                                   \
-    Result Connection_Vireo::Get##family##Parameter##type##Value(std::string_view name, std::int32_t index,     \
-                                                                  T& value) {                                   \
-        return ReadByName(ParameterFamily::family, name, index, value);                                         \
-    }                                                                                                           \
-    Result Connection_Vireo::Set##family##Parameter##type##Value(std::string_view name, std::int32_t index,     \
-                                                                  T value) {                                    \
-        return WriteByName(ParameterFamily::family, name, index, value);                                        \
+#define KOVA_BY_NAME_INDEXED(Family, Type)                                                                   \
+    Result Connection_Vireo::Get##Family##Parameter##Type##Value(std::string_view name, std::int32_t index, \
+                                                                 KOVA_PARAMETER_TYPE_##Type& value) {        \
+        return ReadByName(ParameterFamily::Family, name, index, value);                                      \
+    }                                                                                                        \
+    Result Connection_Vireo::Set##Family##Parameter##Type##Value(std::string_view name, std::int32_t index, \
+                                                                 KOVA_PARAMETER_TYPE_##Type value) {         \
+        return WriteByName(ParameterFamily::Family, name, index, value);                                     \
     }
+#define KOVA_BY_NAME_FAMILY(Family, index) KOVA_BY_NAME_TYPES(KOVA_BY_NAME_INDEXED, Family)
 
 KOVA_BY_NAME_TYPES(KOVA_BY_NAME_SYSTEM, System)
-KOVA_BY_NAME_TYPES(KOVA_BY_NAME_INDEXED, Axis)
-KOVA_BY_NAME_TYPES(KOVA_BY_NAME_INDEXED, Process)
-KOVA_BY_NAME_TYPES(KOVA_BY_NAME_INDEXED, Slot)
-KOVA_BY_NAME_TYPES(KOVA_BY_NAME_INDEXED, Port)
+KOVA_BY_NAME_INDEXED_FAMILIES(KOVA_BY_NAME_FAMILY)
 
 // Texts of system parameters go by command line only.
 Result Connection_Vireo::SetSystemParameterStringValue(std::string_view name, std::string_view value) {
     if (name.empty()) return Error(Shared::BadArgument);
-    return Vireo::Execute(std::string(name) + "=\"" + std::string(value) + "\"");
+    return CommandLine::Execute(CommandLine::TextAssignmentLine(name, value));
 }
 
+// The library fills the caller's buffer itself; size becomes the bytes it wrote.
 Result Connection_Vireo::GetSystemParameterStringValue4a(std::string_view name, char* buffer, std::uint32_t& size) {
-    if (!buffer && size) return Error(Shared::BadArgument);
-    return QueryValue(name, buffer, size);
+    return CommandLine::QueryValue(name, buffer, size);
 }
 
 Result Connection_Vireo::GetSystemParameterStringValue4b(std::string_view name, const StringSink& sink) {
     if (name.empty() || !sink) return Error(Shared::BadArgument);
-    return ExecuteInPieces("?" + std::string(name) + ";", sink);
+    return CommandLine::ExecuteInPieces(CommandLine::QueryLine(name), sink);
 }
 
 }  // namespace Kova::TesselApi::Vireo

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "shared/text_return.h"
 #include "vireo/connection_vireo.h"
 #include "vireo/binding/conventions.h"
 #include "vireo/binding/low_level.h"
@@ -166,24 +167,16 @@ Result Connection_Vireo::GetVrStringLen(std::uint32_t start, std::uint32_t& leng
     return VrStringLength(start, length);
 }
 
+// Only the characters that fit are read.
 Result Connection_Vireo::GetVrString4a(std::uint32_t start, char* buffer, std::uint32_t& size) {
     std::uint32_t length = 0;
     if (const Result result = VrStringLength(start, length); result != Shared::kSuccess) return result;
-    if (buffer == nullptr) {
-        size = length + 1;
-        return Shared::kSuccess;
-    }
-    const bool tooSmall = size <= length;
-    if (size != 0) {
-        // Only the characters that fit are read.
+    return Shared::CopyToBuffer(length, buffer, size, [&](char* to, std::uint32_t count) {
         std::string text;
-        const std::uint32_t fit = std::min(size - 1, length);
-        if (const Result result = ReadCharacters(start, fit, text); result != Shared::kSuccess) return result;
-        std::copy(text.begin(), text.end(), buffer);
-        buffer[fit] = '\0';
-    }
-    size = length + 1;
-    return tooSmall ? Error(Shared::BufferTooSmall) : Shared::kSuccess;
+        const Result result = ReadCharacters(start, count, text);
+        if (result == Shared::kSuccess) std::copy(text.begin(), text.end(), to);
+        return result;
+    });
 }
 
 Result Connection_Vireo::GetVrString4b(std::uint32_t start, const StringSink& sink) {
