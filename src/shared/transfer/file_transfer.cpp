@@ -294,6 +294,8 @@ Result FileTransfer::WaitForCrc() {
         const auto answered = [&] {
             return (status_ & (Aborted | CrcReceived | ThreadFinished | ReceiverFailed)) != 0;
         };
+        // Its own time-out bounds this wait, unless XOFF holds it.
+        awaitingCrc_ = request_.waitForCrc;
         if (!request_.waitForCrc) {
             wake_.wait(lock, answered);
         } else {
@@ -396,9 +398,9 @@ Result FileTransfer::ReceiveLoop() {
         const Result read = port_.Read(chunk, kReceiveChunk, count, kReceivePollMs);
         if (read != kSuccess && read != Error(Timeout)) return read;
         if (count == 0) {
-            // A controller that says nothing while nothing is being sent to it ends the transfer;
-            // while the sender streams, its own writes are bounded instead.
-            if (streaming_.load()) {
+            // A controller that says nothing ends the transfer, unless the sender's own wait is
+            // bounded: its writes while it streams, its wait for the CRC while not held by XOFF.
+            if (SenderBoundsItsWait()) {
                 idleSince.reset();
             } else if (!idleSince) {
                 idleSince = Clock::now();
@@ -416,6 +418,12 @@ Result FileTransfer::ReceiveLoop() {
             Report(receivedBytes_, KOVA_PROGRESS_BLOCK);
         }
     }
+}
+
+bool FileTransfer::SenderBoundsItsWait() const {
+    if (streaming_.load()) return true;
+    const std::lock_guard lock(mutex_);
+    return awaitingCrc_ && !paused_;
 }
 
 Result FileTransfer::OnData(const std::uint8_t* bytes, std::size_t count) {

@@ -88,6 +88,7 @@ private:
     Result SenderVerdict();
     Result Receiver();
     Result ReceiveLoop();
+    bool SenderBoundsItsWait() const;
     // The receiver's side of the decoder: file data to the host file, control messages to the flags.
     Result OnData(const std::uint8_t* bytes, std::size_t count) override;
     Result OnMessage(const ControlMessage& message) override;
@@ -116,6 +117,7 @@ private:
     std::condition_variable wake_;
     std::uint32_t status_ = 0;
     bool senderFailed_ = false;
+    bool awaitingCrc_ = false;
     bool paused_ = false;
     std::uint32_t localCrc_ = 0;
     std::uint32_t controllerCrc_ = 0;
