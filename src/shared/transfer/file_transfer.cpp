@@ -21,6 +21,10 @@ constexpr std::size_t kBlockSize = 1024;
 constexpr std::size_t kOlderProtocolBlockSize = 32768;
 constexpr std::uint32_t kReceiveChunk = 256;
 constexpr std::uint32_t kReceivePollMs = 1;
+// Bytes end a wait at once; its time-out only bounds how late the receiver sees the sender's end.
+// After a read that found nothing it waits longer, so that an idle transfer costs next to no
+// processor time.
+constexpr std::uint32_t kIdlePollMs = 20;
 // How long the receiver gives a sender whose write closed the port to finish with its failure.
 constexpr auto kSenderFailureGrace = std::chrono::milliseconds(200);
 // Received data reach the host file in pieces of this size.
@@ -386,6 +390,7 @@ Result FileTransfer::ReceiveLoop() {
     const auto timeout = std::chrono::milliseconds(request_.timeoutMs);
     // Set at the first empty read after bytes arrived or while the sender streamed.
     std::optional<Clock::time_point> idleSince;
+    std::uint32_t pollMs = kReceivePollMs;
 
     for (;;) {
         if ((Flags() & (Aborted | CrcReceived | ThreadFinished)) != 0) return kSuccess;
@@ -395,8 +400,9 @@ Result FileTransfer::ReceiveLoop() {
             if (wake_.wait_for(lock, kSenderFailureGrace, [&] { return senderFailed_; })) return kSuccess;
         }
         std::uint32_t count = 0;
-        const Result read = port_.Read(chunk, kReceiveChunk, count, kReceivePollMs);
+        const Result read = port_.Read(chunk, kReceiveChunk, count, pollMs);
         if (read != kSuccess && read != Error(Timeout)) return read;
+        pollMs = count == 0 ? kIdlePollMs : kReceivePollMs;
         if (count == 0) {
             // A controller that says nothing ends the transfer, unless the sender's own wait is
             // bounded: its writes while it streams, its wait for the CRC while not held by XOFF.
