@@ -17,7 +17,6 @@ namespace StandIn {
 namespace {
 
 using Simulator::Crc16;
-using Simulator::Destination;
 using Simulator::FileStore;
 using Simulator::StoredFile;
 
@@ -27,7 +26,7 @@ constexpr std::uint8_t kEtx = 0x03;
 constexpr std::uint8_t kBackslash = 0x5C;
 
 // SOH "00" flag destination US digits US name: anything longer is not a header.
-constexpr std::size_t kMaxHeader = 255 + 16;
+constexpr std::size_t kMaxHeader = kMaxRemoteName + 16;
 constexpr std::size_t kGarbageBytes = 4096;
 constexpr std::size_t kSendBlock = 1024;
 constexpr int kPollMs = 50;

@@ -7,7 +7,6 @@ namespace StandIn {
 namespace {
 
 constexpr std::uint8_t kUs = 0x1F;
-constexpr std::size_t kMaxName = 255;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -41,7 +40,7 @@ std::optional<Request> ParseHeader(std::string_view text) {
             request.level = 2;
         }
     }
-    if (name.empty() || name.size() > kMaxName) return std::nullopt;
+    if (name.empty() || name.size() > kMaxRemoteName) return std::nullopt;
     for (char c : name)
         if (static_cast<std::uint8_t>(c) < 0x20 || c == 0x7F) return std::nullopt;
     request.name = std::string(name);

@@ -11,6 +11,8 @@
 
 namespace StandIn {
 
+inline constexpr std::size_t kMaxRemoteName = 255;
+
 struct Request {
     int level = 0;
     bool download = false;
