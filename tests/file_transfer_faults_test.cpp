@@ -102,8 +102,13 @@ TEST_F(FileTransferFaults, EachFaultEndsTheTransferWithItsResultInBoundedTime) {
             EXPECT_EQ(result, c.result) << label;
 
         bool told = false;
-        for (const Event& e : events) told = told || (e.type == 0 && e.text.rfind(c.message, 0) == 0);
+        bool claimedSuccess = false;
+        for (const Event& e : events) {
+            told = told || (e.type == 0 && e.text.rfind(c.message, 0) == 0);
+            claimedSuccess = claimedSuccess || e.text.rfind("Uploaded ", 0) == 0 || e.text.rfind("Downloaded ", 0) == 0;
+        }
         EXPECT_TRUE(told) << label;
+        EXPECT_FALSE(claimedSuccess) << label;
         if (c.download && c.kept != kNoFile) {
             std::ifstream in(target, std::ios::binary);
             const std::string kept(std::istreambuf_iterator<char>(in), {});
