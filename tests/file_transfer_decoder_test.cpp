@@ -22,7 +22,7 @@ struct Transcript : TransferDecoder::Sink {
     }
     Result OnMessage(const ControlMessage& message) override {
         static const char* const kWords[] = {"crc", "badcrc", "file", "abort", "xon", "xoff", "?"};
-        text += "<" + std::string(kWords[static_cast<int>(message.word)]) + ":" + std::string(message.text) + ">";
+        text.append("<").append(kWords[static_cast<int>(message.word)]).append(":").append(message.text).append(">");
         if (message.word == ControlWord::Crc) crcs.push_back(message.crc);
         return kSuccess;
     }

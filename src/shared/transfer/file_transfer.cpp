@@ -4,7 +4,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <optional>
 #include <thread>
 #include <vector>
 
@@ -389,7 +388,8 @@ Result FileTransfer::ReceiveLoop() {
     std::uint8_t chunk[kReceiveChunk];
     const auto timeout = std::chrono::milliseconds(request_.timeoutMs);
     // Set at the first empty read after bytes arrived or while the sender streamed.
-    std::optional<Clock::time_point> idleSince;
+    bool idle = false;
+    Clock::time_point idleSince;
     std::uint32_t pollMs = kReceivePollMs;
 
     for (;;) {
@@ -407,15 +407,16 @@ Result FileTransfer::ReceiveLoop() {
             // A controller that says nothing ends the transfer, unless the sender's own wait is
             // bounded: its writes while it streams, its wait for the CRC while not held by XOFF.
             if (SenderBoundsItsWait()) {
-                idleSince.reset();
-            } else if (!idleSince) {
+                idle = false;
+            } else if (!idle) {
+                idle = true;
                 idleSince = Clock::now();
-            } else if (Clock::now() - *idleSince >= timeout) {
+            } else if (Clock::now() - idleSince >= timeout) {
                 return Fail(Error(Timeout), "Data receive timeout");
             }
             continue;
         }
-        idleSince.reset();
+        idle = false;
 
         const std::uint64_t before = receivedBytes_;
         if (const Result decoded = decoder.Feed(chunk, count, *this); decoded != kSuccess) return decoded;
