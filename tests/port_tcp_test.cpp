@@ -295,7 +295,11 @@ TEST_F(PortTcp, TheReaderSeeingThePeerGoEndsAWriteBlockedOnTheSameSocket) {
     ASSERT_FALSE(written);
 
     peer.StopSending();
-    EXPECT_EQ(Read(10, 2000), "");
+    // The reader sees the end (under Wine the writer may see it first: then the read fails).
+    std::uint8_t byte = 0;
+    std::uint32_t count = 0;
+    port.Read(&byte, 1, count, 2000);
+    EXPECT_EQ(count, 0u);
     EXPECT_FALSE(port.IsOpen());
     const auto start = std::chrono::steady_clock::now();
     while (!written && std::chrono::steady_clock::now() - start < std::chrono::seconds(3))
