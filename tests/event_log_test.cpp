@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "shared/debug_trace.h"
+#include "support/environment.h"
 #include "vireo/connection_vireo.h"
 
 namespace {
@@ -41,9 +42,9 @@ TEST(EventLog, WithoutAnEventFunctionEventsAreDropped) {
 }
 
 #if !defined(_WIN32)
-// On Linux the trace goes to stderr when KOVA_DEBUG_TRACE is set (read once, at the first line).
+// On Linux the trace goes to stderr while KOVA_DEBUG_TRACE is set.
 TEST(DebugTrace, WritesATimeStampedLineAndNothingForAnEmptyMessage) {
-    setenv("KOVA_DEBUG_TRACE", "1", 1);
+    const KovaTest::ScopedEnvironment trace("KOVA_DEBUG_TRACE", "1");
     testing::internal::CaptureStderr();
     Shared::DebugTrace("%s", "");
     Shared::DebugTrace("sent %d bytes to %s", 12, "controller");

@@ -1,6 +1,7 @@
 // The TCP port against a peer on the loopback interface that each test scripts by hand.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstring>
 #include <string>
@@ -88,6 +89,7 @@ public:
         if (connection_ != kNoSocket) CloseRaw(connection_);
         connection_ = kNoSocket;
     }
+    void StopSending() const { KovaTest::ShutdownSending(connection_); }
 
 private:
     std::uint16_t port_ = 0;
@@ -277,6 +279,35 @@ TEST_F(PortTcp, APeerThatHangsUpEndsTheReadingThenReadsFail) {
     EXPECT_EQ(log.events.back(), (LoggedEvent{0, again, SystemErrorText(static_cast<std::uint32_t>(again))}));
     const Result write = port.Write(Bytes("x"), 1);
     EXPECT_EQ(write & ~0xFFFFFFFFull, kSystemKind);
+}
+
+TEST_F(PortTcp, TheReaderSeeingThePeerGoEndsAWriteBlockedOnTheSameSocket) {
+    Connect();
+    // The peer reads nothing: the write fills every buffer on the way and blocks.
+    const std::string data(32u << 20, 'w');
+    std::atomic<bool> written{false};
+    Result result = kSuccess;
+    std::thread writer([&] {
+        result = port.Write(Bytes(data), static_cast<std::uint32_t>(data.size()));
+        written = true;
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    ASSERT_FALSE(written);
+
+    peer.StopSending();
+    // The reader sees the end (under Wine the writer may see it first: then the read fails).
+    std::uint8_t byte = 0;
+    std::uint32_t count = 0;
+    port.Read(&byte, 1, count, 2000);
+    EXPECT_EQ(count, 0u);
+    EXPECT_FALSE(port.IsOpen());
+    const auto start = std::chrono::steady_clock::now();
+    while (!written && std::chrono::steady_clock::now() - start < std::chrono::seconds(3))
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_TRUE(written);
+    peer.Hangup();  // frees a writer that is still blocked
+    writer.join();
+    EXPECT_NE(result, kSuccess);
 }
 
 TEST_F(PortTcp, SocketOptionsWarnOnlyWhenTheyCannotBeSet) {

@@ -1,5 +1,7 @@
 #include "stand_in/file_server.h"
 
+#include "stand_in/file_server_header.h"
+
 #include <zlib.h>
 
 #include <algorithm>
@@ -15,19 +17,17 @@ namespace StandIn {
 namespace {
 
 using Simulator::Crc16;
-using Simulator::Destination;
 using Simulator::FileStore;
 using Simulator::StoredFile;
 
 constexpr std::uint8_t kSoh = 0x01;
 constexpr std::uint8_t kStx = 0x02;
 constexpr std::uint8_t kEtx = 0x03;
-constexpr std::uint8_t kUs = 0x1F;
 constexpr std::uint8_t kBackslash = 0x5C;
 
-constexpr std::size_t kMaxName = 255;
 // SOH "00" flag destination US digits US name: anything longer is not a header.
-constexpr std::size_t kMaxHeader = kMaxName + 16;
+constexpr std::size_t kMaxHeader = kMaxRemoteName + 16;
+constexpr std::size_t kGarbageBytes = 4096;
 constexpr std::size_t kSendBlock = 1024;
 constexpr int kPollMs = 50;
 // Data sent without a header have no name of their own.
@@ -39,52 +39,6 @@ std::size_t SizeFromEnvironment(const char* name, std::size_t fallback) {
     char* end = nullptr;
     const unsigned long long value = std::strtoull(text, &end, 10);
     return *end ? fallback : static_cast<std::size_t>(value);
-}
-
-struct Request {
-    int level = 0;
-    bool download = false;
-    bool compressed = false;   // the data are raw deflate
-    Destination destination = Destination::Ram;
-    std::string name;
-};
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-// The text between SOH and STX; nothing when it is not a header this server knows.
-std::optional<Request> ParseHeader(std::string_view text) {
-    Request request;
-    std::string_view name;
-    if (text.substr(0, 3) == "SD:") {
-        request.level = 1;
-        request.destination = Destination::Sd;
-        name = text.substr(3);
-    } else {
-        if (text.size() < 4 || !IsDigit(text[0]) || !IsDigit(text[1])) return std::nullopt;
-        const char flag = text[2];
-        const char destination = text[3];
-        if (flag < '0' || flag > '3' || destination < '0' || destination > '2') return std::nullopt;
-        request.download = (flag - '0') & 2;
-        // A download sends what is stored as it is; the compression bit only matters for uploads.
-        request.compressed = !request.download && ((flag - '0') & 1);
-        request.destination = static_cast<Destination>(destination - '0');
-        name = text.substr(4);
-        if (!name.empty() && static_cast<std::uint8_t>(name[0]) == kUs) {
-            request.level = 3;
-            const std::size_t close = name.find(static_cast<char>(kUs), 1);
-            if (close == std::string_view::npos || close == 1) return std::nullopt;
-            for (char c : name.substr(1, close - 1))
-                if (!IsDigit(c)) return std::nullopt;
-            name = name.substr(close + 1);
-        } else {
-            request.level = 2;
-        }
-    }
-    if (name.empty() || name.size() > kMaxName) return std::nullopt;
-    for (char c : name)
-        if (static_cast<std::uint8_t>(c) < 0x20 || c == 0x7F) return std::nullopt;
-    request.name = std::string(name);
-    return request;
 }
 
 // Escapes the bytes that frame the stream: \h \s \e for SOH STX ETX, \\ for the backslash.
@@ -164,7 +118,11 @@ private:
 class Transfer {
 public:
     Transfer(Net::Handle socket, FileStore& store, const FileServerOptions& options, const std::atomic<bool>& stopping)
-        : socket_(socket), store_(store), options_(options), stopping_(stopping) {}
+        : socket_(socket), store_(store), options_(options), stopping_(stopping) {
+        // Read per transfer, so that each can misbehave differently.
+        const char* fault = std::getenv("VIREO_SIM_FILE_FAULT");
+        fault_ = ParseFileFault(fault != nullptr ? fault : "");
+    }
 
     void Run() {
         using Clock = std::chrono::steady_clock;
@@ -201,11 +159,12 @@ public:
             }
             FlowControl();
         }
-        if (finished_) Linger();
+        if (finished_ && !dropped_) Linger();
     }
 
 private:
-    enum class Stage { First, Header, Data, Escape, Raw };
+    // Ignore: what comes is read and dropped, until the peer goes.
+    enum class Stage { First, Header, Data, Escape, Raw, Ignore };
 
     void Feed(const std::uint8_t* bytes, std::size_t count) {
         chunk_.clear();
@@ -254,6 +213,8 @@ private:
                 case Stage::Raw:
                     chunk_.push_back(b);
                     break;
+                case Stage::Ignore:
+                    break;
             }
         }
         if (!finished_ && (stage_ == Stage::Data || stage_ == Stage::Escape)) TakeChunk();
@@ -267,12 +228,47 @@ private:
         const std::optional<Request> request = ParseHeader(header_);
         if (!request) return Abort();
         request_ = *request;
+        switch (fault_.fault) {
+            case FileFault::Abort: return Abort();
+            case FileFault::Garbage: return SendGarbage();
+            case FileFault::Silent: stage_ = Stage::Ignore; return;
+            default: break;
+        }
         if (request_.download) return SendFile();
         stage_ = Stage::Data;
+        if (fault_.fault == FileFault::Stall) {
+            paused_ = Send(Message("XOFF"));
+            stalled_ = true;
+        } else if (fault_.fault == FileFault::EarlyCrc) {
+            Send(CrcMessage(Crc16().Value()));
+            stage_ = Stage::Ignore;
+        }
+    }
+
+    // Bytes that frame nothing in particular, the same each time, then the end of the connection.
+    void SendGarbage() {
+        std::string bytes(kGarbageBytes, '\0');
+        std::uint32_t state = 12345;
+        for (char& c : bytes) {
+            state = state * 1103515245u + 12345u;
+            c = static_cast<char>(state >> 24);
+        }
+        Send(bytes);
+        Drop();
+    }
+
+    void Drop() {
+        finished_ = true;
+        dropped_ = true;
     }
 
     // The unescaped bytes of this read: counted in the CRC as sent, then taken in.
     bool TakeChunk() {
+        if (fault_.fault == FileFault::Drop && taken_ + chunk_.size() > fault_.bytes) {
+            Drop();
+            return false;
+        }
+        taken_ += chunk_.size();
         crc_.Add(chunk_.data(), chunk_.size());
         bool ok = true;
         if (request_.compressed) {
@@ -290,8 +286,12 @@ private:
         if (request_.compressed && !inflater_.Complete()) return Abort();
         Store(request_.name, std::move(data_));
         Resume();
-        Send(CrcMessage(crc_.Value()));
+        Send(CrcMessage(Answered(crc_.Value())));
         finished_ = true;
+    }
+
+    std::uint16_t Answered(std::uint16_t crc) const {
+        return fault_.fault == FileFault::BadCrc ? static_cast<std::uint16_t>(crc + 1) : crc;
     }
 
     void EndOfStream() {
@@ -315,16 +315,33 @@ private:
         const std::optional<StoredFile> file = store_.Find(request_.destination, request_.name);
         if (!file) return Abort();
         if (!Send(Message("FILE"))) return;
+        const std::size_t size = file->bytes.size();
+        // Where a faulty server stops sending data.
+        std::size_t end = size;
+        if (fault_.fault == FileFault::Drop) end = std::min(size, fault_.bytes);
+        if (fault_.fault == FileFault::Stall) end = std::min(size, kSendBlock);
+        if (fault_.fault == FileFault::EarlyCrc) end = size / 2;
         Crc16 crc;
         std::string escaped;
-        for (std::size_t at = 0; at < file->bytes.size(); at += kSendBlock) {
-            const std::size_t n = std::min(kSendBlock, file->bytes.size() - at);
+        for (std::size_t at = 0; at < end; at += kSendBlock) {
+            const std::size_t n = std::min(kSendBlock, end - at);
             escaped.clear();
             AppendEscaped(escaped, file->bytes.data() + at, n);
             crc.Add(file->bytes.data() + at, n);
             if (!Send(escaped)) return;
         }
-        Send(CrcMessage(crc.Value()));
+        switch (fault_.fault) {
+            case FileFault::Drop: return Drop();
+            case FileFault::Stall:
+                Send(Message("XOFF"));
+                // Silence from here on, until the peer gives up.
+                finished_ = false;
+                stage_ = Stage::Ignore;
+                return;
+            case FileFault::EarlyCrc: crc.Add(file->bytes.data() + end, size - end); break;
+            default: break;
+        }
+        Send(CrcMessage(Answered(crc.Value())));
     }
 
     void Abort() {
@@ -343,20 +360,26 @@ private:
     }
 
     void Resume() {
-        if (paused_ && Send(Message("XON"))) paused_ = false;
+        if (paused_ && !stalled_ && Send(Message("XON"))) paused_ = false;
     }
 
     bool Send(const std::string& bytes) { return Net::SendAll(socket_, bytes.data(), bytes.size(), stopping_); }
 
-    // Lets the peer read the answer before the connection goes: no more sending, then wait a
-    // moment for its close.
+    // Lets the peer read the answer before the connection goes: no more sending, then take in what
+    // it still sends (the rest of an aborted upload) until it closes, falls silent for a moment, or
+    // the idle limit has passed.
     void Linger() {
         Net::ShutdownSending(socket_);
-        std::uint8_t sink[256];
-        for (int waited = 0; waited < 1000 && !stopping_; waited += kPollMs) {
+        std::uint8_t sink[4096];
+        const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(options_.idleLimitMs);
+        for (int silent = 0; silent < 1000 && !stopping_ && std::chrono::steady_clock::now() < end;) {
             const Net::Wait wait = Net::WaitReadable(socket_, kPollMs);
             if (wait == Net::Wait::Failed) return;
-            if (wait == Net::Wait::Timeout) continue;
+            if (wait == Net::Wait::Timeout) {
+                silent += kPollMs;
+                continue;
+            }
+            silent = 0;
             const long n = Net::Receive(socket_, sink, sizeof sink);
             if (n == 0 || n < -1) return;
         }
@@ -377,6 +400,10 @@ private:
     Crc16 crc_;
     bool paused_ = false;
     bool finished_ = false;
+    FileFaultMode fault_;
+    std::size_t taken_ = 0;    // file data received so far
+    bool stalled_ = false;     // paused for good
+    bool dropped_ = false;     // ends without a word
 };
 
 }  // namespace

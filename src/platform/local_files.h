@@ -7,7 +7,7 @@
 
 namespace Kova::TesselApi::Platform {
 
-// fopen's modes; null with errno set when the file cannot be opened.
+// fopen's modes; null with errno set when the file cannot be opened or is a directory.
 std::FILE* OpenLocalFile(const std::string& path, const char* mode);
 // 0 when the file does not exist.
 std::uint64_t LocalFileSize(const std::string& path);

@@ -24,6 +24,8 @@ std::uint32_t ResolveIPv4(const char* host);
 // AF_INET, SOCK_STREAM, protocol 0; kInvalidSocket on failure.
 SocketHandle CreateStreamSocket();
 void CloseSocket(SocketHandle socket);
+// Ends both directions at once: a thread blocked on the socket in another call returns.
+void ShutdownSocket(SocketHandle socket);
 
 bool SetNonBlocking(SocketHandle socket, bool on);
 
@@ -39,9 +41,11 @@ WaitOutcome WaitReadable(SocketHandle socket, std::uint32_t timeoutMs);
 bool SetKeepAlive(SocketHandle socket, std::uint32_t idleMs, std::uint32_t intervalMs);
 bool SetNoDelay(SocketHandle socket, bool on);
 bool SetSendBufferSize(SocketHandle socket, std::int32_t size);
+// Bounds each send; 0 or kWaitForever: no bound.
+bool SetSendTimeout(SocketHandle socket, std::uint32_t timeoutMs);
 
 // One call each, as the system answers it: a count, or negative on failure. A closed peer never
-// raises a signal.
+// raises a signal. A send that runs into its time-out answers what went out, possibly 0.
 std::int64_t Send(SocketHandle socket, const void* bytes, std::uint32_t count);
 std::int64_t Receive(SocketHandle socket, void* buffer, std::uint32_t capacity);
 

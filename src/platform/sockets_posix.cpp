@@ -10,6 +10,7 @@
 #include <netinet/tcp.h>
 #include <poll.h>
 #include <sys/socket.h>
+#include <sys/time.h>
 #include <unistd.h>
 
 namespace Kova::TesselApi::Platform {
@@ -31,8 +32,8 @@ WaitOutcome WaitFor(SocketHandle socket, short events, std::uint32_t timeoutMs, 
     for (;;) {
         int wait = -1;
         if (!forever) {
-            const auto left =
-                std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+            // Rounded up: a wait cut down to 0 ms would return at once and turn the wait into a spin.
+            const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
             wait = left <= 0 ? 0 : (left > INT_MAX ? INT_MAX : static_cast<int>(left));
         }
         pollfd entry{Native(socket), events, 0};
@@ -67,6 +68,10 @@ SocketHandle CreateStreamSocket() {
 
 void CloseSocket(SocketHandle socket) {
     if (socket != kInvalidSocket) close(Native(socket));
+}
+
+void ShutdownSocket(SocketHandle socket) {
+    if (socket != kInvalidSocket) shutdown(Native(socket), SHUT_RDWR);
 }
 
 bool SetNonBlocking(SocketHandle socket, bool on) {
@@ -119,6 +124,15 @@ bool SetSendBufferSize(SocketHandle socket, std::int32_t size) {
     return SetInt(socket, SOL_SOCKET, SO_SNDBUF, size);
 }
 
+bool SetSendTimeout(SocketHandle socket, std::uint32_t timeoutMs) {
+    timeval limit{};
+    if (timeoutMs != kWaitForever) {
+        limit.tv_sec = static_cast<time_t>(timeoutMs / 1000);
+        limit.tv_usec = static_cast<suseconds_t>((timeoutMs % 1000) * 1000);
+    }
+    return setsockopt(Native(socket), SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof limit) == 0;
+}
+
 std::int64_t Send(SocketHandle socket, const void* bytes, std::uint32_t count) {
     if (socket == kInvalidSocket) {
         errno = EBADF;
@@ -128,6 +142,8 @@ std::int64_t Send(SocketHandle socket, const void* bytes, std::uint32_t count) {
     for (;;) {
         const ssize_t sent = send(Native(socket), bytes, length, MSG_NOSIGNAL);
         if (sent < 0 && errno == EINTR) continue;
+        // The socket blocks: would-block means the send time-out ran out with nothing sent.
+        if (sent < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) return 0;
         return sent;
     }
 }

@@ -53,6 +53,10 @@ void CloseSocket(SocketHandle socket) {
     if (socket != kInvalidSocket) closesocket(Native(socket));
 }
 
+void ShutdownSocket(SocketHandle socket) {
+    if (socket != kInvalidSocket) shutdown(Native(socket), SD_BOTH);
+}
+
 bool SetNonBlocking(SocketHandle socket, bool on) {
     u_long mode = on ? 1 : 0;
     return ioctlsocket(Native(socket), FIONBIO, &mode) == 0;
@@ -127,9 +131,18 @@ bool SetSendBufferSize(SocketHandle socket, std::int32_t size) {
                       sizeof value) == 0;
 }
 
+bool SetSendTimeout(SocketHandle socket, std::uint32_t timeoutMs) {
+    const DWORD value = timeoutMs == kWaitForever ? 0 : timeoutMs;
+    return setsockopt(Native(socket), SOL_SOCKET, SO_SNDTIMEO, reinterpret_cast<const char*>(&value),
+                      sizeof value) == 0;
+}
+
 std::int64_t Send(SocketHandle socket, const void* bytes, std::uint32_t count) {
     const int length = count > INT_MAX ? INT_MAX : static_cast<int>(count);
-    return send(Native(socket), static_cast<const char*>(bytes), length, 0);
+    const int sent = send(Native(socket), static_cast<const char*>(bytes), length, 0);
+    // The send time-out ran out: nothing went out.
+    if (sent == SOCKET_ERROR && WSAGetLastError() == WSAETIMEDOUT) return 0;
+    return sent;
 }
 
 std::int64_t Receive(SocketHandle socket, void* buffer, std::uint32_t capacity) {

@@ -16,13 +16,7 @@ constexpr int kFrame = kStampLength + 2;  // stamp, line feed, terminator
 constexpr int kStackLine = 1024;
 
 void WriteStamp(char* out) {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-#if defined(_WIN32)
-    localtime_s(&local, &now);
-#else
-    localtime_r(&now, &local);
-#endif
+    const std::tm local = Platform::LocalTime(std::time(nullptr));
     std::strftime(out, kStampLength + 1, "%Y-%m-%d %H:%M:%S ", &local);
 }
 

@@ -18,10 +18,12 @@ namespace KovaTest {
 using RawSocket = SOCKET;
 constexpr RawSocket kNoSocket = INVALID_SOCKET;
 inline void CloseRaw(RawSocket s) { closesocket(s); }
+inline void ShutdownSending(RawSocket s) { shutdown(s, SD_SEND); }
 #else
 using RawSocket = int;
 constexpr RawSocket kNoSocket = -1;
 inline void CloseRaw(RawSocket s) { close(s); }
+inline void ShutdownSending(RawSocket s) { shutdown(s, SHUT_WR); }
 #endif
 
 }  // namespace KovaTest

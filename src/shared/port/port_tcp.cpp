@@ -31,7 +31,7 @@ Result Port_TCP::Open(std::string_view host, std::uint16_t port, std::uint32_t t
     const std::string target(host.empty() ? kDefaultControllerHost : host);
     if (port == 0) port = kDefaultControllerPort;
 
-    CloseSocket();
+    Close();
     const std::uint32_t address = ResolveIPv4(target.c_str());
     const SocketHandle socket = CreateStreamSocket();
     if (socket == kInvalidSocket) {
@@ -71,11 +71,13 @@ Result Port_TCP::Open(std::string_view host, std::uint16_t port, std::uint32_t t
     return kSuccess;
 }
 
-void Port_TCP::CloseSocket() {
-    // Reader and writer may both fail at once; only one of them closes.
+void Port_TCP::Retire() {
+    // Reader and writer may both fail at once; only one of them retires the socket.
     const Platform::SocketHandle socket = socket_.handle.exchange(Platform::kInvalidSocket);
     if (socket == Platform::kInvalidSocket) return;
-    Platform::CloseSocket(socket);
+    Platform::ShutdownSocket(socket);
+    // Empty here: Open closed the one before.
+    retired_.store(socket);
     if (!socket_.host.empty()) {
         if (socket_.owner != nullptr)
             socket_.owner->Log(EventInformation, kSuccess, Joined("Disconnected from ", socket_.host));
@@ -83,16 +85,27 @@ void Port_TCP::CloseSocket() {
     }
 }
 
+void Port_TCP::CloseRetired() { Platform::CloseSocket(retired_.exchange(Platform::kInvalidSocket)); }
+
+void Port_TCP::Disconnect(std::mutex& otherLock) {
+    Retire();
+    if (otherLock.try_lock()) {
+        CloseRetired();
+        otherLock.unlock();
+    }
+}
+
 Result Port_TCP::Close() {
-    CloseSocket();
-    const std::lock_guard lock(readLock_);
+    Retire();
+    const std::scoped_lock lock(readLock_, writeLock_);
+    CloseRetired();
     EmptyBuffer();
     return kSuccess;
 }
 
-Result Port_TCP::Fail(std::uint32_t error) {
+Result Port_TCP::Fail(std::uint32_t error, std::mutex& otherLock) {
     Log(EventError, SystemError(error), Platform::SystemErrorText(error));
-    CloseSocket();
+    Disconnect(otherLock);
     return SystemError(error);
 }
 
@@ -100,9 +113,9 @@ Result Port_TCP::Write(const std::uint8_t* bytes, std::uint32_t count) {
     if (bytes == nullptr && count > 0) return Error(BadArgument);
     const std::lock_guard lock(writeLock_);
     const std::int64_t sent = Platform::Send(socket_.handle.load(), bytes, count);
-    if (sent < 0) return Fail(Platform::LastSocketError());
+    if (sent < 0) return Fail(Platform::LastSocketError(), readLock_);
     if (sent < static_cast<std::int64_t>(count)) {
-        CloseSocket();
+        Disconnect(readLock_);
         return Error(SocketWrite);
     }
     if (PortMonitor* monitor = writeMonitor_.load()) monitor->OnBytes(bytes, count);
@@ -114,11 +127,11 @@ Result Port_TCP::Receive(std::uint8_t* into, std::uint32_t room, std::uint32_t& 
     received = 0;
     const SocketHandle socket = socket_.handle.load();
     const WaitOutcome outcome = WaitReadable(socket, timeoutMs);
-    if (outcome == WaitOutcome::Failed) return Fail(LastSocketError());
+    if (outcome == WaitOutcome::Failed) return Fail(LastSocketError(), writeLock_);
     if (outcome == WaitOutcome::TimedOut) return timeoutMs > 0 ? Error(Timeout) : kSuccess;
     const std::int64_t count = Platform::Receive(socket, into, room);
     if (count == 0) {
-        CloseSocket();
+        Disconnect(writeLock_);
         return kSuccess;
     }
     if (count > 0) {
@@ -128,10 +141,10 @@ Result Port_TCP::Receive(std::uint8_t* into, std::uint32_t room, std::uint32_t& 
     }
     if (count != -1) {
         Log(EventError, Error(SocketRead), "Unexpected received byte count");
-        CloseSocket();
+        Disconnect(writeLock_);
         return Error(SocketRead);
     }
-    return Fail(LastSocketError());
+    return Fail(LastSocketError(), writeLock_);
 }
 
 std::uint32_t Port_TCP::TakeBuffered(std::uint8_t* buffer, std::uint32_t wanted) {
@@ -198,13 +211,22 @@ bool Port_TCP::IsOpen() const { return socket_.handle.load() != Platform::kInval
 std::uint16_t Port_TCP::GetPort() const { return port_; }
 std::string Port_TCP::GetHost() const { return host_; }
 
+// Options go through the write lock: the socket's number is only ever used under a lock.
 void Port_TCP::SetNoDelay(bool on) {
+    const std::lock_guard lock(writeLock_);
     if (!Platform::SetNoDelay(socket_.handle.load(), on)) Log(EventWarning, kSuccess, "Failed to set no-delay option");
 }
 
 void Port_TCP::SetSendBufferSize(std::int32_t size) {
+    const std::lock_guard lock(writeLock_);
     if (!Platform::SetSendBufferSize(socket_.handle.load(), size))
         Log(EventWarning, kSuccess, "Failed to set send buffer size");
+}
+
+void Port_TCP::SetSendTimeout(std::uint32_t timeoutMs) {
+    const std::lock_guard lock(writeLock_);
+    // Without the bound a write waits as the system lets it; nothing else to do about it.
+    Platform::SetSendTimeout(socket_.handle.load(), timeoutMs);
 }
 
 }  // namespace Kova::TesselApi::Shared

@@ -42,6 +42,8 @@ public:
     // Failures are logged as warnings and otherwise ignored.
     void SetNoDelay(bool on);
     void SetSendBufferSize(std::int32_t size);
+    // Bounds each write: one that cannot go out within it answers SocketWrite. 0: no bound.
+    void SetSendTimeout(std::uint32_t timeoutMs);
 
 private:
     struct SocketRecord {
@@ -50,15 +52,23 @@ private:
         std::string host;
     };
 
-    // Closing does not touch the receive buffer: reads close from under their own lock.
-    void CloseSocket();
-    // Logs the socket library's error with its text, closes and answers it.
-    Result Fail(std::uint32_t error);
+    // Takes the socket out of use and shuts it down, which wakes a thread blocked on it in the other
+    // direction. Its number stays taken until CloseRetired, so that a call still inside the system
+    // with it can never reach a socket opened meanwhile.
+    void Retire();
+    // Closes a retired socket; the caller holds both locks.
+    void CloseRetired();
+    // A failing read or write, holding its own lock: retires the socket, and closes it at once when
+    // no call holds the other lock.
+    void Disconnect(std::mutex& otherLock);
+    // Logs the socket library's error with its text, disconnects and answers it.
+    Result Fail(std::uint32_t error, std::mutex& otherLock);
     Result Receive(std::uint8_t* into, std::uint32_t room, std::uint32_t& received, std::uint32_t timeoutMs);
     std::uint32_t TakeBuffered(std::uint8_t* buffer, std::uint32_t wanted);
     void EmptyBuffer() { readPosition_ = unreadCount_ = 0; }
 
     SocketRecord socket_;
+    std::atomic<Platform::SocketHandle> retired_{Platform::kInvalidSocket};
     std::uint16_t port_ = 0;
     std::string host_;
     std::atomic<PortMonitor*> readMonitor_{nullptr};

@@ -1,13 +1,13 @@
 #include "shared/transfer/file_transfer.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <ctime>
 #include <thread>
 #include <vector>
 
-#include "platform/debug_trace.h"
+#include "shared/debug_trace.h"
 #include "shared/transfer/deflate_stream.h"
 #include "shared/transfer/file_types.h"
 
@@ -20,7 +20,14 @@ constexpr std::size_t kBlockSize = 1024;
 constexpr std::size_t kOlderProtocolBlockSize = 32768;
 constexpr std::uint32_t kReceiveChunk = 256;
 constexpr std::uint32_t kReceivePollMs = 1;
-constexpr std::size_t kMessageLimit = 64;
+// Bytes end a wait at once; its time-out only bounds how late the receiver sees the sender's end.
+// After a read that found nothing it waits longer, so that an idle transfer costs next to no
+// processor time.
+constexpr std::uint32_t kIdlePollMs = 20;
+// How long the receiver gives a sender whose write closed the port to finish with its failure.
+constexpr auto kSenderFailureGrace = std::chrono::milliseconds(200);
+// Received data reach the host file in pieces of this size.
+constexpr std::size_t kWriteBufferSize = 64 * 1024;
 constexpr std::uint32_t kDefaultTimeoutMs = 5000;
 // Versions arrive as doubles read from the controller; 2.0331 must not read as just below itself.
 constexpr double kVersionTolerance = 1e-6;
@@ -39,55 +46,6 @@ std::string Format(const char* format, Arguments... arguments) {
 std::string ErrnoText(int number) {
     const char* text = std::strerror(number);
     return text != nullptr ? text : "";
-}
-
-char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
-bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
-    if (text.size() < prefix.size()) return false;
-    for (std::size_t i = 0; i < prefix.size(); ++i)
-        if (Upper(text[i]) != prefix[i]) return false;
-    return true;
-}
-
-// The controller may shorten its words: any start of the word counts, the empty text included.
-bool MatchesWord(std::string_view text, std::string_view word) {
-    return text.size() <= word.size() && StartsWithNoCase(text, word.substr(0, text.size()));
-}
-
-bool ParseHex(std::string_view text, std::uint32_t& value) {
-    std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-    if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) i += 2;
-    std::uint32_t result = 0;
-    std::size_t digits = 0;
-    for (; i < text.size(); ++i, ++digits) {
-        const char c = Upper(text[i]);
-        if (c >= '0' && c <= '9')
-            result = result * 16 + static_cast<std::uint32_t>(c - '0');
-        else if (c >= 'A' && c <= 'F')
-            result = result * 16 + static_cast<std::uint32_t>(c - 'A' + 10);
-        else
-            break;
-    }
-    if (digits == 0) return false;
-    value = result;
-    return true;
-}
-
-void TraceReceived(std::string_view text) {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &now);
-#else
-    localtime_r(&now, &local);
-#endif
-    char stamp[32];
-    std::strftime(stamp, sizeof stamp, "%Y-%m-%d %H:%M:%S ", &local);
-    std::string line(stamp);
-    line.append("Received: ").append(text).append("\n");
-    Platform::WriteDebugLine(line.c_str());
 }
 
 }  // namespace
@@ -156,6 +114,8 @@ Result FileTransfer::Run(const TransferRequest& request, const ProgressSink& pro
 
     request_ = request;
     if (request_.timeoutMs < 1) request_.timeoutMs = kDefaultTimeoutMs;
+    // A controller that stops reading fails the send instead of holding the sender for ever.
+    port_.SetSendTimeout(request_.timeoutMs);
     if (!AtLeast(firmwareVersion_, kFirmwareEncryptedItems) && IsEncryptedFileType(request_.fileType))
         return Fail(Error(BadArgument), "Transferring encrypted items is not supported before VT f/w v2.0335");
     if (!ParseDestination(request_.remoteName, destination_, remoteName_))
@@ -171,7 +131,10 @@ Result FileTransfer::Run(const TransferRequest& request, const ProgressSink& pro
     Result receiverResult = kSuccess;
     std::thread sender([&] {
         senderResult = Sender();
-        SetFlags(ThreadFinished, false);
+        const std::lock_guard lock(mutex_);
+        senderFailed_ = senderResult != kSuccess;
+        status_ |= ThreadFinished;
+        wake_.notify_all();
     });
     std::thread receiver;
     if (request_.protocolLevel != 0) {
@@ -254,10 +217,8 @@ Result FileTransfer::SendUpload() {
     bool finished = !request_.compress;
     Result sendResult = kSuccess;
     const auto sendOut = [&](const std::uint8_t* bytes, std::size_t count) {
-        sendResult = SendBlock(bytes, count);
-        if (sendResult != kSuccess) return false;
-        crc.Update(bytes, count);
-        return true;
+        sendResult = SendBlock(bytes, count, crc);
+        return sendResult == kSuccess;
     };
     while (Flags() == 0 && (done < fileSize_ || !finished)) {
         const std::size_t count = std::fread(input.data(), 1, blockSize, file.get());
@@ -280,6 +241,9 @@ Result FileTransfer::SendUpload() {
         if (fileSize_ != 0 && count > 0) Report(done, KOVA_PROGRESS_BLOCK);
         if (count == 0) break;
     }
+    // The controller ended the stream before the file did (an early CRC); the data are not all there,
+    // whatever the CRCs say.
+    cutShort_ = (done < fileSize_ || !finished) && Flags() != 0;
 
     const std::uint8_t end = kETX;
     const Result written = port_.Write(&end, 1);
@@ -292,24 +256,37 @@ Result FileTransfer::SendUpload() {
     return WaitForCrc();
 }
 
-Result FileTransfer::SendBlock(const std::uint8_t* bytes, std::size_t count) {
+Result FileTransfer::SendBlock(const std::uint8_t* bytes, std::size_t count, Crc& crc) {
     if (count == 0) return kSuccess;
     if (request_.protocolLevel == 0) {
         const Result written = port_.Write(bytes, static_cast<std::uint32_t>(count));
-        if (written == kSuccess) dataBytesSent_ += count;
+        if (written == kSuccess) {
+            dataBytesSent_ += count;
+            crc.Update(bytes, count);
+        }
         return written;
     }
     {
         std::unique_lock lock(mutex_);
         if (status_ != 0) return kSuccess;
-        wake_.wait(lock, [&] { return !paused_ || (status_ & (Aborted | ReceiverFailed)) != 0; });
+        if (paused_) {
+            // Held by XOFF the sender streams nothing: a controller silent for the time-out ends the
+            // transfer through the receiver, whose end lets the sender go to its verdict.
+            streaming_.store(false);
+            wake_.wait(lock, [&] { return !paused_ || status_ != 0; });
+            streaming_.store(true);
+        }
         if (status_ != 0) return kSuccess;
     }
     // The whole escaped block goes out in one write: escapes cost no extra round through the socket.
     if (escaped_.size() < 2 * count) escaped_.resize(2 * count);
     const std::size_t length = EscapeInto(bytes, count, escaped_.data());
     const Result written = port_.Write(escaped_.data(), static_cast<std::uint32_t>(length));
-    if (written == kSuccess) dataBytesSent_ += length;
+    if (written == kSuccess) {
+        dataBytesSent_ += length;
+        // Only what went out counts: the controller checks what it got.
+        crc.Update(bytes, count);
+    }
     return written;
 }
 
@@ -320,6 +297,8 @@ Result FileTransfer::WaitForCrc() {
         const auto answered = [&] {
             return (status_ & (Aborted | CrcReceived | ThreadFinished | ReceiverFailed)) != 0;
         };
+        // Its own time-out bounds this wait, unless XOFF holds it.
+        awaitingCrc_ = request_.waitForCrc;
         if (!request_.waitForCrc) {
             wake_.wait(lock, answered);
         } else {
@@ -352,7 +331,7 @@ Result FileTransfer::SenderVerdict() {
     if ((flags & CrcReceived) != 0 && local != controller)
         return Fail(Error(FatalFail), Format("File transfer failed. CRC wrong (Local=$%lx, Controller=$%lx)",
                                              static_cast<unsigned long>(local), static_cast<unsigned long>(controller)));
-    if ((flags & CrcReceived) == 0 && (flags & ~static_cast<std::uint32_t>(ThreadFinished)) != 0)
+    if (cutShort_ || ((flags & CrcReceived) == 0 && (flags & ~static_cast<std::uint32_t>(ThreadFinished)) != 0))
         return Fail(Error(FatalFail), "Error in file transfer.");
     if (request_.direction == TransferDirection::Upload && owner_ != nullptr)
         owner_->Log(EventInformation, kSuccess,
@@ -363,24 +342,26 @@ Result FileTransfer::SenderVerdict() {
 
 Result FileTransfer::Receiver() {
     const bool download = request_.direction == TransferDirection::Download;
-    LocalFile file;
-    Crc crc(*FindCrcModel(kTransferCrcName));
     Result result = kSuccess;
     if (download) {
         if (owner_ != nullptr)
             owner_->Log(EventInformation, kSuccess, Format("Downloading %s ...", remoteName_.c_str()));
-        file.Reset(OpenLocalFile(request_.localPath, "wb"));
-        if (!file) {
+        received_.Reset(OpenLocalFile(request_.localPath, "wb"));
+        if (!received_) {
             const int error = errno;
             result = Fail(SystemError(static_cast<std::uint32_t>(error)), ErrnoText(error));
         }
+        receiveBuffer_.resize(kWriteBufferSize);
     }
-    if (result == kSuccess) result = ReceiveLoop(file, crc);
-    const int closeError = file.Close();
+    if (result == kSuccess) result = ReceiveLoop();
+    // What arrived stays on the host, whatever ended the transfer.
+    const Result written = WriteReceived();
+    if (result == kSuccess) result = written;
+    const int closeError = received_.Close();
     if (result == kSuccess && closeError != 0)
         result = Fail(SystemError(static_cast<std::uint32_t>(closeError)), ErrnoText(closeError));
 
-    const std::uint64_t received = done_.load();
+    const std::uint64_t received = receivedBytes_;
     bool crcMatches = true;
     {
         const std::lock_guard lock(mutex_);
@@ -389,7 +370,7 @@ Result FileTransfer::Receiver() {
             result = Error(FatalFail);
             status_ |= ReceiverFailed;
         } else if (download && received > 0) {
-            localCrc_ = crc.Value();
+            localCrc_ = receivedCrc_.Value();
         }
         crcMatches = (status_ & CrcReceived) == 0 || localCrc_ == controllerCrc_;
         if ((status_ & (CrcReceived | ReceiverFailed)) != 0) wake_.notify_all();
@@ -401,132 +382,118 @@ Result FileTransfer::Receiver() {
     return result;
 }
 
-Result FileTransfer::ReceiveLoop(LocalFile& file, Crc& crc) {
-    enum class State { Idle, Message, Data, DataEscape };
-    State state = State::Idle;
+Result FileTransfer::ReceiveLoop() {
+    using Clock = std::chrono::steady_clock;
+    TransferDecoder decoder;
     std::uint8_t chunk[kReceiveChunk];
-    // File data of one read, unescaped; never longer than the read.
-    std::uint8_t data[kReceiveChunk];
-    std::size_t pending = 0;
-    char message[kMessageLimit];
-    std::size_t messageLength = 0;
-    std::uint32_t idlePolls = 0;
-    std::uint64_t received = 0;
-
-    const auto flush = [&]() -> Result {
-        if (pending == 0 || !file) {
-            pending = 0;
-            return kSuccess;
-        }
-        if (std::fwrite(data, 1, pending, file.get()) != pending) {
-            const int error = errno != 0 ? errno : EIO;
-            return Fail(SystemError(static_cast<std::uint32_t>(error)), ErrnoText(error));
-        }
-        crc.Update(data, pending);
-        received += pending;
-        done_.store(received);
-        pending = 0;
-        Report(received, KOVA_PROGRESS_BLOCK);
-        return kSuccess;
-    };
+    const auto timeout = std::chrono::milliseconds(request_.timeoutMs);
+    // Set at the first empty read after bytes arrived or while the sender streamed.
+    bool idle = false;
+    Clock::time_point idleSince;
+    std::uint32_t pollMs = kReceivePollMs;
 
     for (;;) {
-        if ((Flags() & (Aborted | CrcReceived | ThreadFinished)) != 0) return flush();
+        if ((Flags() & (Aborted | CrcReceived | ThreadFinished)) != 0) return kSuccess;
+        if (!port_.IsOpen()) {
+            // A failed send closes the port: that failure is the transfer's, not this side's.
+            std::unique_lock lock(mutex_);
+            if (wake_.wait_for(lock, kSenderFailureGrace, [&] { return senderFailed_; })) return kSuccess;
+        }
         std::uint32_t count = 0;
-        const Result read = port_.Read(chunk, kReceiveChunk, count, kReceivePollMs);
-        if (read == Error(Timeout)) continue;
-        if (read != kSuccess) return read;
+        const Result read = port_.Read(chunk, kReceiveChunk, count, pollMs);
+        if (read != kSuccess && read != Error(Timeout)) return read;
+        pollMs = count == 0 ? kIdlePollMs : kReceivePollMs;
         if (count == 0) {
-            if (streaming_.load()) {
-                idlePolls = 0;
-            } else if (++idlePolls >= request_.timeoutMs) {
+            // A controller that says nothing ends the transfer, unless the sender's own wait is
+            // bounded: its writes while it streams, its wait for the CRC while not held by XOFF.
+            if (SenderBoundsItsWait()) {
+                idle = false;
+            } else if (!idle) {
+                idle = true;
+                idleSince = Clock::now();
+            } else if (Clock::now() - idleSince >= timeout) {
                 return Fail(Error(Timeout), "Data receive timeout");
             }
             continue;
         }
-        idlePolls = 0;
+        idle = false;
 
-        for (std::uint32_t i = 0; i < count; ++i) {
-            const std::uint8_t byte = chunk[i];
-            if (byte == kSTX) {
-                // Data before a control message are stored before the message can end the transfer.
-                if (const Result flushed = flush(); flushed != kSuccess) return flushed;
-                state = State::Message;
-                messageLength = 0;
-                continue;
-            }
-            switch (state) {
-                case State::Idle:
-                    break;
-                case State::Message: {
-                    if (byte != kETX) {
-                        if (messageLength + 1 >= kMessageLimit) return Error(BufferTooSmall);
-                        message[messageLength++] = static_cast<char>(byte);
-                        break;
-                    }
-                    Result failure = kSuccess;
-                    switch (OnMessage(std::string_view(message, messageLength), crc, failure)) {
-                        case MessageOutcome::Idle: state = State::Idle; break;
-                        case MessageOutcome::Data: state = State::Data; break;
-                        case MessageOutcome::Unknown: break;  // the text stays and grows
-                        case MessageOutcome::Failed: return failure;
-                    }
-                    break;
-                }
-                case State::Data:
-                    if (byte == kEscape)
-                        state = State::DataEscape;
-                    else
-                        data[pending++] = byte;
-                    break;
-                case State::DataEscape:
-                    state = State::Data;
-                    switch (byte) {
-                        case kEscape: data[pending++] = kEscape; break;
-                        case 'e': data[pending++] = kETX; break;
-                        case 'h': data[pending++] = kSOH; break;
-                        case 's': data[pending++] = kSTX; break;
-                        default: break;
-                    }
-                    break;
-            }
+        const std::uint64_t before = receivedBytes_;
+        if (const Result decoded = decoder.Feed(chunk, count, *this); decoded != kSuccess) return decoded;
+        if (receivedBytes_ != before) {
+            done_.store(receivedBytes_);
+            Report(receivedBytes_, KOVA_PROGRESS_BLOCK);
         }
-        if (const Result flushed = flush(); flushed != kSuccess) return flushed;
     }
 }
 
-FileTransfer::MessageOutcome FileTransfer::OnMessage(std::string_view text, Crc& crc, Result& failure) {
-    TraceReceived(text);
-    if (StartsWithNoCase(text, "CRC=")) {
-        std::uint32_t value = 0;
-        if (!ParseHex(text.substr(4), value)) {
-            failure = Error(BadResponse);
-            return MessageOutcome::Failed;
+bool FileTransfer::SenderBoundsItsWait() const {
+    if (streaming_.load()) return true;
+    const std::lock_guard lock(mutex_);
+    return awaitingCrc_ && !paused_;
+}
+
+Result FileTransfer::OnData(const std::uint8_t* bytes, std::size_t count) {
+    // Data of an upload's answer have no file to go to.
+    if (!received_) return kSuccess;
+    receivedBytes_ += count;
+    while (count > 0) {
+        if (buffered_ == receiveBuffer_.size()) {
+            if (const Result written = WriteReceived(); written != kSuccess) return written;
         }
-        const std::lock_guard lock(mutex_);
-        controllerCrc_ = value;
-        // All data before this message are written already: the local CRC is complete.
-        if (request_.direction == TransferDirection::Download && done_.load() > 0) localCrc_ = crc.Value();
-        status_ |= CrcReceived;
-        return MessageOutcome::Idle;
+        const std::size_t piece = std::min(count, receiveBuffer_.size() - buffered_);
+        std::memcpy(receiveBuffer_.data() + buffered_, bytes, piece);
+        buffered_ += piece;
+        bytes += piece;
+        count -= piece;
     }
-    if (StartsWithNoCase(text, "FILE")) return MessageOutcome::Data;
-    if (MatchesWord(text, "ABORT")) {
-        SetFlags(Aborted, true);
-        return MessageOutcome::Idle;
+    return kSuccess;
+}
+
+Result FileTransfer::WriteReceived() {
+    if (buffered_ == 0 || !received_) return kSuccess;
+    const std::size_t count = buffered_;
+    buffered_ = 0;
+    if (std::fwrite(receiveBuffer_.data(), 1, count, received_.get()) != count) {
+        const int error = errno != 0 ? errno : EIO;
+        return Fail(SystemError(static_cast<std::uint32_t>(error)), ErrnoText(error));
     }
-    if (MatchesWord(text, "XON")) {
-        const std::lock_guard lock(mutex_);
-        paused_ = false;
-        wake_.notify_all();
-        return MessageOutcome::Idle;
+    receivedCrc_.Update(receiveBuffer_.data(), count);
+    return kSuccess;
+}
+
+Result FileTransfer::OnMessage(const ControlMessage& message) {
+    DebugTrace("Received: %.*s", static_cast<int>(message.text.size()), message.text.data());
+    switch (message.word) {
+        case ControlWord::Crc: {
+            // Everything before this message counts in the local CRC.
+            if (const Result written = WriteReceived(); written != kSuccess) return written;
+            const std::lock_guard lock(mutex_);
+            controllerCrc_ = message.crc;
+            if (request_.direction == TransferDirection::Download && receivedBytes_ > 0)
+                localCrc_ = receivedCrc_.Value();
+            status_ |= CrcReceived;
+            // A sender held by XOFF goes on to its verdict.
+            wake_.notify_all();
+            return kSuccess;
+        }
+        case ControlWord::Abort:
+            SetFlags(Aborted, true);
+            return kSuccess;
+        case ControlWord::Xon: {
+            const std::lock_guard lock(mutex_);
+            paused_ = false;
+            wake_.notify_all();
+            return kSuccess;
+        }
+        case ControlWord::Xoff: {
+            const std::lock_guard lock(mutex_);
+            paused_ = true;
+            return kSuccess;
+        }
+        default:
+            return kSuccess;
     }
-    if (MatchesWord(text, "XOFF")) {
-        const std::lock_guard lock(mutex_);
-        paused_ = true;
-        return MessageOutcome::Idle;
-    }
-    return MessageOutcome::Unknown;
 }
 
 }  // namespace Kova::TesselApi::Shared

@@ -16,6 +16,7 @@
 #include "shared/result.h"
 #include "shared/transfer/crc.h"
 #include "shared/transfer/local_file.h"
+#include "shared/transfer/transfer_decoder.h"
 #include "shared/transfer/transfer_framing.h"
 
 namespace Kova::TesselApi::Shared {
@@ -56,8 +57,10 @@ TransferRequest UploadRequest(std::string_view localPath, std::string_view remot
 TransferRequest DownloadRequest(std::string_view localPath, std::string_view remoteName);
 
 // A sending and a receiving thread share the stream; the caller's thread waits for both. One object
-// serves one transfer: a second Run finds its port open and answers Reopen.
-class FileTransfer {
+// serves one transfer: a second Run finds its port open and answers Reopen. Every wait is bounded by
+// the transfer's time-out: a send that cannot go out, a controller that stays silent while nothing is
+// being sent, and a missing CRC all end the transfer with a result.
+class FileTransfer : private TransferDecoder::Sink {
 public:
     // An empty host means the controller's factory address, port 0 its usual port.
     FileTransfer(IEventLogger* owner, std::string_view host, std::uint16_t port, double firmwareVersion);
@@ -79,13 +82,17 @@ public:
 private:
     Result Sender();
     Result SendUpload();
-    Result SendBlock(const std::uint8_t* bytes, std::size_t count);
+    // Sends one block unless a status bit or XOFF stops it; what went out is fed to the CRC.
+    Result SendBlock(const std::uint8_t* bytes, std::size_t count, Crc& crc);
     Result WaitForCrc();
     Result SenderVerdict();
     Result Receiver();
-    Result ReceiveLoop(LocalFile& file, Crc& crc);
-    enum class MessageOutcome { Idle, Data, Unknown, Failed };
-    MessageOutcome OnMessage(std::string_view text, Crc& crc, Result& failure);
+    Result ReceiveLoop();
+    bool SenderBoundsItsWait() const;
+    // The receiver's side of the decoder: file data to the host file, control messages to the flags.
+    Result OnData(const std::uint8_t* bytes, std::size_t count) override;
+    Result OnMessage(const ControlMessage& message) override;
+    Result WriteReceived();
 
     Result Fail(Result result, std::string_view message);
     void Report(std::uint64_t done, std::uint32_t stage);
@@ -109,14 +116,25 @@ private:
     mutable std::mutex mutex_;
     std::condition_variable wake_;
     std::uint32_t status_ = 0;
+    bool senderFailed_ = false;
+    bool awaitingCrc_ = false;
     bool paused_ = false;
     std::uint32_t localCrc_ = 0;
     std::uint32_t controllerCrc_ = 0;
+    // Set while the sender pushes file data; a sender held by XOFF is not streaming.
     std::atomic<bool> streaming_{false};
     std::vector<std::uint8_t> escaped_;
     std::uint64_t dataBytesSent_ = 0;
+    bool cutShort_ = false;
     // Bytes of the host file read (upload) or written (download) so far.
     std::atomic<std::uint64_t> done_{0};
+
+    // The receiver's host file, written through a buffer; CRC and count follow what was written.
+    LocalFile received_;
+    Crc receivedCrc_;
+    std::vector<std::uint8_t> receiveBuffer_;
+    std::size_t buffered_ = 0;
+    std::uint64_t receivedBytes_ = 0;
 };
 
 }  // namespace Kova::TesselApi::Shared
