@@ -159,6 +159,17 @@ TEST_F(ErrorInfoTexts, UnbalancedBracketsAreText) {
     EXPECT_EQ(Expand(AxisError(), "a[b[{AXIS}]"), "a[b3");
 }
 
+TEST_F(ErrorInfoTexts, SectionsNestAsDeepAsTheTextGoesInLinearTime) {
+    // A million levels: deeper than any call stack holds, and out of reach of a quadratic scan.
+    constexpr std::size_t kDepth = 1'000'000;
+    const std::string balanced = std::string(kDepth, '[') + "{AXIS}" + std::string(kDepth, ']') + "!";
+    EXPECT_EQ(Expand(AxisError(), balanced.c_str()), "3!");
+    const std::string failing = std::string(kDepth, '[') + "{VENDOR_ID}" + std::string(kDepth, ']') + "!";
+    EXPECT_EQ(Expand(AxisError(), failing.c_str()), "!");
+    const std::string unbalanced(kDepth, '[');
+    EXPECT_EQ(Expand(AxisError(), unbalanced.c_str()), unbalanced);
+}
+
 TEST_F(ErrorInfoTexts, BackslashQuotesTheNextCharacter) {
     EXPECT_EQ(Expand(AxisError(), "\\{AXIS\\}"), "{AXIS}");
     EXPECT_EQ(Expand(AxisError(), "\\[{AXIS}\\]"), "[3]");
