@@ -25,6 +25,14 @@ function(kova_glob_sources out_var dir)
   set(${out_var} ${sources} PARENT_SCOPE)
 endfunction()
 
+# A shared library must resolve every symbol it uses, except under clang's sanitizers, whose
+# runtimes come with the executable that loads it.
+if(CMAKE_CXX_COMPILER_ID MATCHES "Clang" AND CMAKE_CXX_FLAGS MATCHES "-fsanitize")
+  set(KOVA_NO_UNDEFINED "")
+else()
+  set(KOVA_NO_UNDEFINED -Wl,--no-undefined)
+endif()
+
 # Names and file layout of a shared library that an application loads: no "lib" prefix on Windows,
 # and on Linux only the names the version script lets through are visible.
 function(kova_shared_library_layout target)
@@ -34,7 +42,7 @@ function(kova_shared_library_layout target)
     target_link_options(${target} PRIVATE -Wl,--exclude-all-symbols)
   else()
     set(map ${PROJECT_SOURCE_DIR}/cmake/linux_exports.map)
-    target_link_options(${target} PRIVATE -Wl,--no-undefined -Wl,--version-script=${map})
+    target_link_options(${target} PRIVATE ${KOVA_NO_UNDEFINED} -Wl,--version-script=${map})
     set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${map})
   endif()
 endfunction()
