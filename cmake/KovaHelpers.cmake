@@ -25,37 +25,13 @@ function(kova_glob_sources out_var dir)
   set(${out_var} ${sources} PARENT_SCOPE)
 endfunction()
 
-# Splits the module sources into those that can be compiled once for both the shipped module and
-# the tests, and those that mention KOVA_TEST_HOOKS. When a header under src/ mentions it, the
-# declarations themselves may differ between the two flavours, so every source counts as hooked.
-# (Decided at configure time: re-run CMake after adding the first hook to a file.)
-function(kova_split_hook_sources sources_var common_var hooked_var)
-  set(common)
-  set(hooked)
-  file(GLOB_RECURSE headers ${PROJECT_SOURCE_DIR}/src/*.h ${PROJECT_SOURCE_DIR}/src/*.hpp
-                            ${PROJECT_SOURCE_DIR}/src/*.inc ${PROJECT_SOURCE_DIR}/src/*.def)
-  set(header_hooks FALSE)
-  foreach(header IN LISTS headers)
-    file(STRINGS ${header} hits REGEX "KOVA_TEST_HOOKS" LIMIT_COUNT 1)
-    if(hits)
-      set(header_hooks TRUE)
-      break()
-    endif()
-  endforeach()
-  foreach(source IN LISTS ${sources_var})
-    set(hits)
-    if(NOT header_hooks)
-      file(STRINGS ${source} hits REGEX "KOVA_TEST_HOOKS" LIMIT_COUNT 1)
-    endif()
-    if(header_hooks OR hits)
-      list(APPEND hooked ${source})
-    else()
-      list(APPEND common ${source})
-    endif()
-  endforeach()
-  set(${common_var} ${common} PARENT_SCOPE)
-  set(${hooked_var} ${hooked} PARENT_SCOPE)
-endfunction()
+# A shared library must resolve every symbol it uses, except under clang's sanitizers, whose
+# runtimes come with the executable that loads it.
+if(CMAKE_CXX_COMPILER_ID MATCHES "Clang" AND CMAKE_CXX_FLAGS MATCHES "-fsanitize")
+  set(KOVA_NO_UNDEFINED "")
+else()
+  set(KOVA_NO_UNDEFINED -Wl,--no-undefined)
+endif()
 
 # Names and file layout of a shared library that an application loads: no "lib" prefix on Windows,
 # and on Linux only the names the version script lets through are visible.
@@ -66,7 +42,7 @@ function(kova_shared_library_layout target)
     target_link_options(${target} PRIVATE -Wl,--exclude-all-symbols)
   else()
     set(map ${PROJECT_SOURCE_DIR}/cmake/linux_exports.map)
-    target_link_options(${target} PRIVATE -Wl,--no-undefined -Wl,--version-script=${map})
+    target_link_options(${target} PRIVATE ${KOVA_NO_UNDEFINED} -Wl,--version-script=${map})
     set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${map})
   endif()
 endfunction()

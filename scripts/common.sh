@@ -1,9 +1,12 @@
-# Shared by the set-up scripts: package installation and build locations.
+# Shared by the set-up scripts: package installation, build locations, the controller port lock.
 # shellcheck shell=bash
 
 KOVA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 KOVA_BUILD_ROOT=${KOVA_BUILD_ROOT:-$KOVA_ROOT/build}
 KOVA_JOBS=${KOVA_JOBS:-$(nproc 2>/dev/null || echo 2)}
+# Runs that may open a connection take this lock: the simulated controller's file server binds the
+# fixed port 127.0.0.1:10001, so two test runs on one machine would trip over each other.
+KOVA_PORT_LOCK=${KOVA_PORT_LOCK:-/tmp/kova-10001.lock}
 
 # Installs the Debian packages among the arguments that are not installed yet.
 kova_ensure_packages() {
@@ -19,9 +22,11 @@ kova_ensure_packages() {
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
-KOVA_NATIVE_PACKAGES=(cmake ninja-build g++ googletest libbenchmark-dev zlib1g-dev binutils)
+KOVA_NATIVE_PACKAGES=(cmake ninja-build g++ googletest libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev
+                      binutils util-linux)
 KOVA_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
                        libz-mingw-w64-dev wine wine64)
+KOVA_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 
 # Configures and builds one preset into $KOVA_BUILD_ROOT/<preset>; further arguments name targets.
 kova_build() {
@@ -32,5 +37,15 @@ kova_build() {
     (cd "$KOVA_ROOT" && cmake --preset "$preset" -B "$dir") >"$dir.configure.log" 2>&1 ||
         { cat "$dir.configure.log"; return 1; }
     echo "== build $preset"
-    cmake --build "$dir" --parallel "$KOVA_JOBS" "${targets[@]}"
+    nice cmake --build "$dir" --parallel "$KOVA_JOBS" "${targets[@]}"
+}
+
+# Runs a command holding the controller port lock.
+kova_port_locked() {
+    flock "$KOVA_PORT_LOCK" "$@"
+}
+
+# Runs the tests of one build tree.
+kova_ctest() {
+    kova_port_locked ctest --test-dir "$KOVA_BUILD_ROOT/$1" --output-on-failure --parallel "$KOVA_JOBS"
 }

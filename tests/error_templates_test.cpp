@@ -159,6 +159,20 @@ TEST_F(ErrorInfoTexts, UnbalancedBracketsAreText) {
     EXPECT_EQ(Expand(AxisError(), "a[b[{AXIS}]"), "a[b3");
 }
 
+TEST_F(ErrorInfoTexts, SectionsNestAsDeepAsTheTextGoesInLinearTime) {
+    // A million levels: deeper than any call stack holds, and out of reach of a quadratic scan.
+    constexpr std::size_t kDepth = 1'000'000;
+    const auto nested = [](std::string_view inside) {
+        std::string text(kDepth, '[');
+        text.append(inside).append(kDepth, ']').append("!");
+        return text;
+    };
+    EXPECT_EQ(Expand(AxisError(), nested("{AXIS}").c_str()), "3!");
+    EXPECT_EQ(Expand(AxisError(), nested("{VENDOR_ID}").c_str()), "!");
+    const std::string unbalanced(kDepth, '[');
+    EXPECT_EQ(Expand(AxisError(), unbalanced.c_str()), unbalanced);
+}
+
 TEST_F(ErrorInfoTexts, BackslashQuotesTheNextCharacter) {
     EXPECT_EQ(Expand(AxisError(), "\\{AXIS\\}"), "{AXIS}");
     EXPECT_EQ(Expand(AxisError(), "\\[{AXIS}\\]"), "[3]");

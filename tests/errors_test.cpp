@@ -78,27 +78,9 @@ TEST(ErrorTexts, ControllerErrorsCarryTheControllersMessages) {
     EXPECT_EQ(NameOf(0x8400000001), "ControllerError_COMMAND_NOT_RECOGNISED");
 }
 
-TEST(ErrorTexts, ControllerCatalogueHasEveryNumberOnceAndNoEmptyText) {
-    const auto catalogue = ControllerCatalogue();
-    EXPECT_EQ(catalogue.size(), 279u);
-    std::uint32_t previous = 0;
-    for (const ErrorRecord& record : catalogue) {
-        EXPECT_GT(record.code, previous);
-        previous = record.code;
-        EXPECT_EQ(record.name.substr(0, 16), "ControllerError_");
-        EXPECT_GT(record.name.size(), 16u);
-        EXPECT_FALSE(record.description.empty()) << record.name;
-        EXPECT_EQ(FindControllerError(record.code), &record);
-    }
-    for (std::uint32_t unused : {66u, 151u, 152u, 218u, 276u, 277u}) {
-        EXPECT_EQ(FindControllerError(unused), nullptr) << unused;
-    }
-}
-
 TEST(ErrorTexts, SystemErrorsAreNamedByNumberWithTheSystemsText) {
     EXPECT_EQ(NameOf(0x200000002), "SysErr_2");
     const std::string text = DescriptionOf(0x200000002);
-    EXPECT_FALSE(text.empty());
     ASSERT_FALSE(text.empty());
     EXPECT_NE(text.back(), '\n');
     EXPECT_NE(text.back(), '\r');
@@ -131,24 +113,6 @@ TEST(ErrorTexts, NullCallbacksAreIgnored) {
     kova_GetErrorName(0x100000002, nullptr, nullptr);
     kova_GetErrorString(0x200000002, nullptr, nullptr);
     SUCCEED();
-}
-
-TEST(ErrorResults, RecurringResultsCarryTheirMarks) {
-    EXPECT_EQ(Error(InvalidContext), 0x8100000004u);
-    EXPECT_EQ(Error(BadArgument), 0x10000000Cu);
-    EXPECT_EQ(Error(NotSupported), 0x100000002u);
-    EXPECT_EQ(Error(BufferTooSmall), 0x10000000Eu);
-    EXPECT_EQ(Error(LowLevelError), 0x8100000011u);
-    EXPECT_EQ(Error(BadResponse), 0x810000000Bu);
-    EXPECT_EQ(Error(OutOfRange), 0x100000017u);
-    EXPECT_EQ(kCaughtException, 0x8100000000u);
-    std::vector<std::string> fatal;
-    for (const ErrorRecord& record : LibraryCatalogue()) {
-        if (Error(static_cast<ErrorCode>(record.code)) & kFatalMark) fatal.emplace_back(record.name);
-    }
-    EXPECT_EQ(fatal, (std::vector<std::string>{"ConnectionModule", "InvalidContext", "Timeout", "FatalFail",
-                                               "BadResponse", "SocketRead", "SocketWrite", "LowLevelError",
-                                               "VersionMismatch", "Compression"}));
 }
 
 void CountError(void* user, const kova_error_info*) { ++*static_cast<int*>(user); }
