@@ -116,37 +116,37 @@ inline std::int32_t LibrarySet(ParameterFamily family, const ParameterRef& p, co
 
 template <typename T>
 Shared::Result ReadParameter(ParameterFamily family, const ParameterRef& p, T& value) {
-    using namespace ParameterDetail;
     if (p.identifier != KOVA_PARAMETER_NO_IDENTIFIER) {
         vireo_api_value tagged{};
         tagged.tag = VIREO_API_INT32;
-        if (LibraryGet(family, p, tagged) == 0) {
-            value = FromTagged<T>(p.kind, tagged);
+        if (ParameterDetail::LibraryGet(family, p, tagged) == 0) {
+            value = ParameterDetail::FromTagged<T>(p.kind, tagged);
             return Shared::kSuccess;
         }
     }
     char reply[256];
     std::uint32_t size = sizeof reply;
-    const Shared::Result queried = family == ParameterFamily::System
-                                       ? CommandLine::QueryValue(p.name, reply, size)
-                                       : CommandLine::QueryModified(p.name, Modifier(family), p.index, reply, size);
+    const Shared::Result queried =
+        family == ParameterFamily::System
+            ? CommandLine::QueryValue(p.name, reply, size)
+            : CommandLine::QueryModified(p.name, ParameterDetail::Modifier(family), p.index, reply, size);
     if (queried != Shared::kSuccess) return queried;
-    return Parse(reply, reply + size, value);
+    return ParameterDetail::Parse(reply, reply + size, value);
 }
 
 // A value that does not fit the parameter's width is refused before anything is sent.
 template <typename T>
 Shared::Result WriteParameter(ParameterFamily family, const ParameterRef& p, T value) {
-    using namespace ParameterDetail;
     if (p.identifier != KOVA_PARAMETER_NO_IDENTIFIER) {
         vireo_api_value tagged{};
         if (!TaggedKinds::Encode(p.kind, value, tagged)) return Shared::Error(Shared::OutOfRange);
-        if (LibrarySet(family, p, tagged) == 0) return Shared::kSuccess;
+        if (ParameterDetail::LibrarySet(family, p, tagged) == 0) return Shared::kSuccess;
     }
     const std::string text = CommandLine::ValueText(value);
-    return CommandLine::Execute(family == ParameterFamily::System
-                                    ? CommandLine::AssignmentLine(p.name, text)
-                                    : CommandLine::ModifiedAssignmentLine(p.name, Modifier(family), p.index, text));
+    return CommandLine::Execute(
+        family == ParameterFamily::System
+            ? CommandLine::AssignmentLine(p.name, text)
+            : CommandLine::ModifiedAssignmentLine(p.name, ParameterDetail::Modifier(family), p.index, text));
 }
 
 }  // namespace Kova::TesselApi::Vireo
