@@ -6,7 +6,7 @@
 #include <set>
 #include <string>
 
-#include "platform/dynamic_symbols.h"
+#include "platform/dynamic_symbols/dynamic_symbols.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "kova/parameters/by_name.h"
-#include "platform/dynamic_symbols.h"
+#include "platform/dynamic_symbols/dynamic_symbols.h"
 #include "support/recording_session.h"
 #include "tagged_kinds.h"
 

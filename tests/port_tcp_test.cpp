@@ -10,7 +10,7 @@
 
 #include "support/raw_socket.h"
 
-#include "platform/system_error.h"
+#include "platform/system_error/system_error.h"
 #include "shared/port/port_tcp.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <ctime>
 #include <memory>
 
-#include "platform/debug_trace.h"
+#include "platform/debug_trace/debug_trace.h"
 
 namespace Kova::TesselApi::Shared {
 

@@ -5,7 +5,7 @@
 #include <mutex>
 #include <string>
 
-#include "platform/system_error.h"
+#include "platform/system_error/system_error.h"
 
 namespace Kova::TesselApi::Shared {
 

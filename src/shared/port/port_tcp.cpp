@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/system_error.h"
+#include "platform/system_error/system_error.h"
 
 namespace Kova::TesselApi::Shared {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/sockets.h"
+#include "platform/sockets/sockets.h"
 #include "shared/port/port.h"
 
 namespace Kova::TesselApi::Shared {

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <string>
 
-#include "platform/local_files.h"
+#include "platform/local_files/local_files.h"
 
 namespace Kova::TesselApi::Shared {
 

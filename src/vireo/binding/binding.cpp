@@ -5,7 +5,7 @@
 #include <iterator>
 #include <string>
 
-#include "platform/dynamic_symbols.h"
+#include "platform/dynamic_symbols/dynamic_symbols.h"
 #include "shared/reply/buffer_base.h"
 #include "vireo/binding/low_level.h"
 

@@ -1,4 +1,4 @@
-#include "platform/dynamic_symbols.h"
+#include "platform/dynamic_symbols/dynamic_symbols.h"
 
 #include <dlfcn.h>
 

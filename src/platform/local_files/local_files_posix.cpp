@@ -1,4 +1,4 @@
-#include "platform/local_files.h"
+#include "platform/local_files/local_files.h"
 
 #include <sys/stat.h>
 

@@ -1,4 +1,4 @@
-#include "platform/sockets.h"
+#include "platform/sockets/sockets.h"
 
 #include <arpa/inet.h>
 #include <cerrno>

@@ -1,4 +1,4 @@
-#include "platform/system_error.h"
+#include "platform/system_error/system_error.h"
 
 #include <windows.h>
 

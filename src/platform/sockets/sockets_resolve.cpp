@@ -1,5 +1,5 @@
 // Host names to IPv4 addresses: getaddrinfo has the same shape on both platforms.
-#include "platform/sockets.h"
+#include "platform/sockets/sockets.h"
 
 #ifdef _WIN32
 #include <winsock2.h>

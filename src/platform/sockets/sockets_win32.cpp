@@ -1,4 +1,4 @@
-#include "platform/sockets.h"
+#include "platform/sockets/sockets.h"
 
 #include <winsock2.h>
 #include <ws2tcpip.h>

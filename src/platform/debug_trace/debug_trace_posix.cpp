@@ -1,4 +1,4 @@
-#include "platform/debug_trace.h"
+#include "platform/debug_trace/debug_trace.h"
 
 #include <cstdio>
 #include <cstdlib>
