@@ -1,7 +1,7 @@
-// Reading controller replies: numbers, truth values, and replies split into lines.
+// Reading controller replies: numbers, truth values, and replies split into lines. The fuzz targets
+// hold the readers to reference readers on any input; these rows pin the edges an application meets.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -22,198 +22,104 @@ constexpr Result kFail = 0x100000001;
 constexpr Result kBadArgument = 0x10000000c;
 constexpr Result kOutOfRange = 0x100000017;
 
-// The parsers take [first, last); the views here are not terminated where they end.
-template <typename T>
-Result Int(std::string_view text, T& value, int base = 10) {
-    return ParseInt(text.data(), text.data() + text.size(), value, base);
-}
-template <typename T>
-Result Unsigned(std::string_view text, T& value, int base = 10) {
-    return ParseUnsigned(text.data(), text.data() + text.size(), value, base);
-}
-Result Double(std::string_view text, double& value) {
-    return ParseDouble(text.data(), text.data() + text.size(), value);
-}
-Result Bool(std::string_view text, bool& value) {
-    return ParseBool(text.data(), text.data() + text.size(), value);
+TEST(ParseInt, ReadsDigitsOfTheBaseWithinTheTypesRange) {
+    struct Row {
+        const char* text;
+        int base;
+        Result result;
+        std::int64_t value;
+    };
+    const Row rows[] = {
+        {"9223372036854775807", 10, kSuccess, INT64_MAX}, {"-9223372036854775808", 10, kSuccess, INT64_MIN},
+        {"9223372036854775808", 10, kOutOfRange, 0},      {"99999999999999999999999", 10, kOutOfRange, 0},
+        {"-17\r\n", 10, kSuccess, -17},                    {"42.9", 10, kSuccess, 42},
+        {"-zZ", 36, kSuccess, -(35 * 36 + 35)},            {"1012", 2, kSuccess, 5},
+        {"", 10, kBadArgument, 0},                         {"-", 10, kBadArgument, 0},
+        {"+5", 10, kBadArgument, 0},                       {" 5", 10, kBadArgument, 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.text);
+        const std::string_view text = row.text;  // not terminated where the range ends
+        std::int64_t value = 0;
+        EXPECT_EQ(ParseInt(text.data(), text.data() + text.size(), value, row.base), row.result);
+        if (row.result == kSuccess) EXPECT_EQ(value, row.value);
+    }
+    std::int32_t narrow = 0;
+    const std::string_view tooWide = "2147483648";
+    EXPECT_EQ(ParseInt(tooWide.data(), tooWide.data() + tooWide.size(), narrow, 10), kOutOfRange);
+    std::uint32_t unsignedValue = 0;
+    const std::string_view negative = "-1";
+    EXPECT_EQ(ParseUnsigned(negative.data(), negative.data() + negative.size(), unsignedValue, 10), kBadArgument);
 }
 
 TEST(ParseDouble, ReadsNumbersAndTheControllersInvalidWords) {
-    double v = 0;
-    EXPECT_EQ(Double("3.25", v), kSuccess);
-    EXPECT_EQ(v, 3.25);
-    EXPECT_EQ(Double("  -1e3 mm", v), kSuccess);
-    EXPECT_EQ(v, -1000.0);
-
-    EXPECT_EQ(Double("#INVALID_NAN", v), kSuccess);
-    EXPECT_EQ(std::bit_cast<std::uint64_t>(v), 0x7FF8000000000000u);
-    EXPECT_EQ(Double("#INVALID_INF", v), kSuccess);
-    EXPECT_TRUE(std::isinf(v) && v > 0);
-    EXPECT_EQ(Double("#INVALID_SUB", v), kSuccess);
-    EXPECT_EQ(std::bit_cast<std::uint64_t>(v), 1u);
-}
-
-TEST(ParseDouble, RejectsWhatIsNotANumber) {
-    double v = 7;
-    EXPECT_EQ(Double("#INVALID_NANX", v), kBadArgument);
-    EXPECT_EQ(Double("#INVALID_NA", v), kBadArgument);
-    EXPECT_EQ(Double("", v), kBadArgument);
-    EXPECT_EQ(Double("abc", v), kBadArgument);
-    EXPECT_EQ(v, 7);  // untouched on failure
-    EXPECT_EQ(Double("1e999", v), kFail);
-    EXPECT_EQ(Double("inf", v), kFail);
-    EXPECT_EQ(Double("-1e999", v), kSuccess);
-    EXPECT_TRUE(std::isinf(v) && v < 0);
-
-    const char text[] = "12";
-    EXPECT_EQ(ParseDouble(text + 1, text, v), kBadArgument);
-    EXPECT_EQ(ParseDouble(nullptr, nullptr, v), kBadArgument);
-}
-
-TEST(ParseDouble, StopsAtTheEndOfTheRangeNotAtTheTerminator) {
+    struct Row {
+        const char* text;
+        Result result;
+        std::uint64_t bits;
+    };
+    const Row rows[] = {
+        {"  -1e3 mm", kSuccess, std::bit_cast<std::uint64_t>(-1000.0)},
+        {"#INVALID_NAN", kSuccess, 0x7FF8000000000000u},
+        {"#INVALID_INF", kSuccess, 0x7FF0000000000000u},
+        {"#INVALID_SUB", kSuccess, 1u},
+        {"-1e999", kSuccess, 0xFFF0000000000000u},
+        {"1e999", kFail, 0},
+        {"inf", kFail, 0},
+        {"#INVALID_NANX", kBadArgument, 0},
+        {"abc", kBadArgument, 0},
+        {"", kBadArgument, 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.text);
+        const std::string_view text = row.text;
+        double value = 7;
+        EXPECT_EQ(ParseDouble(text.data(), text.data() + text.size(), value), row.result);
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(value), row.result == kSuccess ? row.bits : std::bit_cast<std::uint64_t>(7.0));
+    }
     const std::string reply = "12.5;99";
-    double v = 0;
-    EXPECT_EQ(ParseDouble(reply.data(), reply.data() + 3, v), kSuccess);
-    EXPECT_EQ(v, 12.0);
+    double value = 0;
+    EXPECT_EQ(ParseDouble(reply.data(), reply.data() + 3, value), kSuccess);  // stops at the range's end
+    EXPECT_EQ(value, 12.0);
+    EXPECT_EQ(ParseDouble(reply.data() + 1, reply.data(), value), kBadArgument);
+    EXPECT_EQ(ParseDouble(nullptr, nullptr, value), kBadArgument);
 }
 
-TEST(ParseInt, ReadsSignedValuesUpTo64BitLimits) {
-    std::int64_t v = 0;
-    EXPECT_EQ(Int("9223372036854775807", v), kSuccess);
-    EXPECT_EQ(v, INT64_MAX);
-    EXPECT_EQ(Int("-9223372036854775808", v), kSuccess);
-    EXPECT_EQ(v, INT64_MIN);
-    EXPECT_EQ(Int("9223372036854775808", v), kOutOfRange);
-    EXPECT_EQ(Int("-9223372036854775809", v), kOutOfRange);
-    EXPECT_EQ(Int("99999999999999999999999", v), kOutOfRange);
-    EXPECT_EQ(Int("-0", v), kSuccess);
-    EXPECT_EQ(v, 0);
+TEST(ParseBool, ReadsWordsInAnyCaseAndNumbersAsNonZero) {
+    struct Row {
+        const char* text;
+        Result result;
+        bool value;
+    };
+    const Row rows[] = {
+        {"true", kSuccess, true},  {"OFF", kSuccess, false},       {"On\r\n", kSuccess, true},
+        {"off1", kSuccess, false}, {"ONE", kBadArgument, false},   {"OFFSET", kBadArgument, false},
+        {"2.5", kSuccess, true},   {"-0.0", kSuccess, false},      {"#INVALID_NAN", kSuccess, true},
+        {"1e999", kFail, false},   {"", kBadArgument, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.text);
+        const std::string_view text = row.text;
+        bool value = !row.value;
+        EXPECT_EQ(ParseBool(text.data(), text.data() + text.size(), value), row.result);
+        if (row.result == kSuccess) EXPECT_EQ(value, row.value);
+    }
 }
 
-TEST(ParseInt, StopsAtTheFirstNonDigitAndNeedsOne) {
-    std::int64_t v = 5;
-    EXPECT_EQ(Int("42.9", v), kSuccess);
-    EXPECT_EQ(v, 42);
-    EXPECT_EQ(Int("-17\r\n", v), kSuccess);
-    EXPECT_EQ(v, -17);
-    EXPECT_EQ(Int("", v), kBadArgument);
-    EXPECT_EQ(Int("-", v), kBadArgument);
-    EXPECT_EQ(Int("+5", v), kBadArgument);
-    EXPECT_EQ(Int(" 5", v), kBadArgument);
-    EXPECT_EQ(Int("x", v), kBadArgument);
-    EXPECT_EQ(v, -17);
-}
-
-TEST(ParseInt, DigitsAboveNineAreLettersOfEitherCase) {
-    std::int64_t v = 0;
-    EXPECT_EQ(Int("fF", v, 16), kSuccess);
-    EXPECT_EQ(v, 255);
-    EXPECT_EQ(Int("-zZ", v, 36), kSuccess);
-    EXPECT_EQ(v, -(35 * 36 + 35));
-    EXPECT_EQ(Int("1012", v, 2), kSuccess);
-    EXPECT_EQ(v, 5);
-    EXPECT_EQ(Int("12a", v, 10), kSuccess);
-    EXPECT_EQ(v, 12);
-}
-
-TEST(ParseInt, The32BitReaderChecksThe32BitRange) {
-    std::int32_t v = 0;
-    EXPECT_EQ(Int("2147483647", v), kSuccess);
-    EXPECT_EQ(v, INT32_MAX);
-    EXPECT_EQ(Int("-2147483648", v), kSuccess);
-    EXPECT_EQ(v, INT32_MIN);
-    EXPECT_EQ(Int("2147483648", v), kOutOfRange);
-    EXPECT_EQ(Int("-2147483649", v), kOutOfRange);
-}
-
-TEST(ParseUnsigned, TakesNoSignAndChecksItsRange) {
-    std::uint64_t v64 = 0;
-    EXPECT_EQ(Unsigned("18446744073709551615", v64), kSuccess);
-    EXPECT_EQ(v64, UINT64_MAX);
-    EXPECT_EQ(Unsigned("18446744073709551616", v64), kOutOfRange);
-    EXPECT_EQ(Unsigned("-1", v64), kBadArgument);
-
-    std::uint32_t v32 = 0;
-    EXPECT_EQ(Unsigned("4294967295", v32), kSuccess);
-    EXPECT_EQ(v32, UINT32_MAX);
-    EXPECT_EQ(Unsigned("4294967296", v32), kOutOfRange);
-    EXPECT_EQ(Unsigned("FFFFFFFF", v32, 16), kSuccess);
-    EXPECT_EQ(v32, UINT32_MAX);
-}
-
-TEST(ParseBool, ReadsTheWordsInAnyCase) {
-    bool v = false;
-    EXPECT_EQ(Bool("true", v), kSuccess);
-    EXPECT_TRUE(v);
-    EXPECT_EQ(Bool("OFF", v), kSuccess);
-    EXPECT_FALSE(v);
-    EXPECT_EQ(Bool("On", v), kSuccess);
-    EXPECT_TRUE(v);
-    EXPECT_EQ(Bool("False", v), kSuccess);
-    EXPECT_FALSE(v);
-    EXPECT_EQ(Bool("ON\r\n", v), kSuccess);
-    EXPECT_TRUE(v);
-    EXPECT_EQ(Bool("off1", v), kSuccess);
-    EXPECT_FALSE(v);
-}
-
-TEST(ParseBool, AWordFollowedByALetterIsReadAsANumber) {
-    bool v = true;
-    EXPECT_EQ(Bool("ONE", v), kBadArgument);
-    EXPECT_EQ(Bool("TRUEISH", v), kBadArgument);
-    EXPECT_EQ(Bool("OFFSET", v), kBadArgument);
-    EXPECT_TRUE(v);
-}
-
-TEST(ParseBool, NumbersAreTrueUnlessZero) {
-    bool v = false;
-    EXPECT_EQ(Bool("2.5", v), kSuccess);
-    EXPECT_TRUE(v);
-    EXPECT_EQ(Bool("0", v), kSuccess);
-    EXPECT_FALSE(v);
-    EXPECT_EQ(Bool("-0.0", v), kSuccess);
-    EXPECT_FALSE(v);
-    EXPECT_EQ(Bool("#INVALID_NAN", v), kSuccess);
-    EXPECT_TRUE(v);
-    EXPECT_EQ(Bool("1e999", v), kFail);
-    EXPECT_EQ(Bool("", v), kBadArgument);
-}
-
-TEST(BufferBase, GrowsInStepsAndKeepsItsContent) {
-    BufferBase<char, 16, 32> buffer;
-    EXPECT_EQ(buffer.Capacity(), 16u);
-    EXPECT_FALSE(buffer.OnHeap());
-    std::memcpy(buffer.Data(), "hello", 5);
-    buffer.SetLength(5);
-
-    buffer.Reserve(16);  // fits already
-    EXPECT_FALSE(buffer.OnHeap());
-    buffer.Reserve(17);
-    EXPECT_TRUE(buffer.OnHeap());
-    EXPECT_EQ(buffer.Capacity(), 32u);
-    EXPECT_STREQ(buffer.Data(), "hello");
+TEST(BufferBase, KeepsItsContentGrowingOntoTheHeapAndCutsItMovingBack) {
+    BufferBase<char, 8, 32> buffer;
+    std::memcpy(buffer.Data(), "0123456", 7);
+    buffer.SetLength(7);
     buffer.Reserve(65);
-    EXPECT_EQ(buffer.Capacity(), 96u);
-    EXPECT_STREQ(buffer.Data(), "hello");
-    EXPECT_EQ(buffer.Length(), 5u);
-}
-
-TEST(BufferBase, MovesBackInsideCuttingToTheInlineSize) {
-    BufferBase<unsigned char, 8, 32> buffer;
-    buffer.Reserve(40);
+    EXPECT_GE(buffer.Capacity(), 65u);
+    EXPECT_STREQ(buffer.Data(), "0123456");
     std::memcpy(buffer.Data(), "0123456789", 10);
     buffer.SetLength(10);
 
     buffer.Reserve(8);
-    EXPECT_FALSE(buffer.OnHeap());
-    EXPECT_EQ(buffer.Capacity(), 8u);
     EXPECT_EQ(buffer.Length(), 7u);
-    EXPECT_STREQ(reinterpret_cast<const char*>(buffer.Data()), "0123456");
-
-    buffer.Reserve(100);
+    EXPECT_STREQ(buffer.Data(), "0123456");
     buffer.Clear();
-    EXPECT_FALSE(buffer.OnHeap());
-    EXPECT_EQ(buffer.Capacity(), 8u);
     EXPECT_EQ(buffer.Length(), 0u);
     EXPECT_EQ(buffer.Data()[0], 0);
 }
@@ -230,28 +136,23 @@ protected:
     }
 };
 
-// Feeds the reply in pieces of the given size; returns the total consumed.
-std::uint32_t FeedInPieces(RecordingParser& parser, std::string_view reply, std::size_t piece) {
-    std::uint32_t total = 0;
-    for (std::size_t at = 0; at < reply.size() && !parser.Finished(); at += piece) {
-        const auto n = static_cast<std::uint32_t>(std::min(piece, reply.size() - at));
-        std::uint32_t consumed = 99;
-        EXPECT_EQ(parser.Feed(reply.data() + at, n, consumed), kSuccess);
-        total += consumed;
-    }
-    return total;
-}
-
 TEST(ByLineReplyParser, LinesSurviveEveryChunkBoundary) {
-    const std::string reply = "first line\r\n\tsecond\xE9\r\nthird\n\r\nnot read\n";
-    for (std::size_t piece = 1; piece <= reply.size(); ++piece) {
-        RecordingParser parser;
-        const std::uint32_t consumed = FeedInPieces(parser, reply, piece);
+    const std::string longLine(5000, 'a');
+    const std::string reply = "first line\r\n\tsecond\xE9\r\n" + longLine + "\n\r\nnot read\n";
+    for (std::size_t piece = 1; piece <= reply.size(); piece += piece < 40 ? 1 : 97) {
         SCOPED_TRACE(piece);
-        EXPECT_EQ(parser.lines, (std::vector<std::string>{"first line", "\tsecond\xE9", "third"}));
+        RecordingParser parser;
+        std::uint32_t total = 0;
+        for (std::size_t at = 0; at < reply.size() && !parser.Finished(); at += piece) {
+            const auto n = static_cast<std::uint32_t>(std::min(piece, reply.size() - at));
+            std::uint32_t consumed = 0;
+            EXPECT_EQ(parser.Feed(reply.data() + at, n, consumed), kSuccess);
+            total += consumed;
+        }
+        EXPECT_EQ(parser.lines, (std::vector<std::string>{"first line", "\tsecond\xE9", longLine}));
         EXPECT_TRUE(parser.Finished());
         // Everything up to and including the line feed of the empty line.
-        EXPECT_EQ(consumed, reply.find("not read"));
+        EXPECT_EQ(total, reply.find("not read"));
     }
 }
 
@@ -266,12 +167,6 @@ TEST(ByLineReplyParser, AControlByteEndsTheReplyUnconsumed) {
     EXPECT_EQ(parser.lines, std::vector<std::string>{"done"});
     EXPECT_EQ(parser.Feed("x\n", 2, consumed), kSuccess);
     EXPECT_EQ(consumed, 0u);
-    EXPECT_EQ(parser.lines.size(), 1u);
-
-    RecordingParser nul;
-    EXPECT_EQ(nul.Feed("\0", 1, consumed), kSuccess);
-    EXPECT_EQ(consumed, 0u);
-    EXPECT_TRUE(nul.Finished());
 }
 
 TEST(ByLineReplyParser, StopsAtTheFirstFailingLine) {
@@ -281,18 +176,9 @@ TEST(ByLineReplyParser, StopsAtTheFirstFailingLine) {
     EXPECT_EQ(parser.Feed(reply.data(), static_cast<std::uint32_t>(reply.size()), consumed), kFail);
     EXPECT_EQ(consumed, 7u);
     EXPECT_EQ(parser.lines, (std::vector<std::string>{"ok", "bad"}));
-    EXPECT_FALSE(parser.Finished());
 }
 
-TEST(ByLineReplyParser, LongLinesGrowTheBuffer) {
-    RecordingParser parser;
-    const std::string longLine(5000, 'a');
-    const std::string reply = longLine + "\nb\n\n";
-    EXPECT_EQ(FeedInPieces(parser, reply, 333), reply.size());
-    EXPECT_EQ(parser.lines, (std::vector<std::string>{longLine, "b"}));
-}
-
-TEST(ByLineReplyParser, EmptyAndMissingInput) {
+TEST(ByLineReplyParser, MissingInputIsRefusedAndEmptyInputTakesNothing) {
     RecordingParser parser;
     std::uint32_t consumed = 5;
     EXPECT_EQ(parser.Feed(nullptr, 0, consumed), kSuccess);
