@@ -92,9 +92,4 @@ TEST_F(FileTransferSession, ALargeBinaryFileRoundTripsWithAndWithoutCompression)
     }
 }
 
-TEST_F(FileTransferSession, AnUnknownRemoteFileFailsTheDownload) {
-    EXPECT_EQ(kova_DownloadFile(context, Path("none.bin").c_str(), "SD:nothing-here.bin", nullptr, nullptr),
-              0x8100000009u);
-}
-
 }  // namespace

@@ -8,14 +8,6 @@
 
 namespace {
 
-struct Collected {
-    std::vector<std::string> pieces;
-};
-
-void Collect(void* user, const char* data, uint32_t length) {
-    static_cast<Collected*>(user)->pieces.emplace_back(data, length);
-}
-
 class StandInLibrary : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_EQ(vireo_api_open(nullptr, nullptr), 0); }
@@ -46,15 +38,6 @@ TEST(StandInLibraryClosed, RefusesCommandsAsALibraryFailure) {
     EXPECT_EQ(vireo_api_get_system_parameter(55, &value), -1);
 }
 
-TEST_F(StandInLibrary, DeliversRepliesInSeveralPieces) {
-    Collected collected;
-    ASSERT_EQ(vireo_api_execute_with_callback("PRINT 123456789012", Collect, &collected), 0);
-    ASSERT_GT(collected.pieces.size(), 1u);
-    std::string whole;
-    for (const std::string& piece : collected.pieces) whole += piece;
-    EXPECT_EQ(whole, "123456789012\r\n");
-}
-
 TEST_F(StandInLibrary, WritesNoMoreThanTheBufferHolds) {
     char reply[4] = {'#', '#', '#', '#'};
     uint32_t written = 99;
@@ -83,16 +66,4 @@ TEST_F(StandInLibrary, ParametersComeInTheWidthOfTheirKind) {
     EXPECT_EQ(vireo_api_get_axis_parameter(9999, 0, &read), 1);
     vireo_api_value unknownTag{7, {}};
     EXPECT_LT(vireo_api_set_axis_parameter(0, 0, &unknownTag), 0);
-}
-
-TEST_F(StandInLibrary, AnnouncesItselfToTheEventCallback) {
-    vireo_api_close();
-    std::vector<std::string> texts;
-    auto record = [](void* user, const vireo_api_event* event) {
-        EXPECT_EQ(event->kind, 0);
-        static_cast<std::vector<std::string>*>(user)->emplace_back(event->text);
-    };
-    ASSERT_EQ(vireo_api_open(record, &texts), 0);
-    EXPECT_FALSE(texts.empty());
-    EXPECT_EQ(vireo_api_is_open(), 1);
 }
