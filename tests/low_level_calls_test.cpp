@@ -9,11 +9,6 @@
 
 using namespace KovaTest;
 
-namespace {
-
-
-}  // namespace
-
 TEST_F(OpenWithRecordingLibrary, CommandStatusesBecomeResults) {
     library.Answer("vireo_api_execute", 7);
     EXPECT_EQ(kova_Execute(context, "GO"), 0x400000007u);
@@ -179,31 +174,6 @@ TEST_F(OpenWithRecordingLibrary, ParametersFallBackToCommandLines) {
     EXPECT_EQ(kova_SetAxisParameter_DATUM_IN(context, 3, -4), 0u);
     EXPECT_EQ(library.CallsOf("vireo_api_execute"),
               (std::vector<std::string>{"SPEED AXIS(0)=0.123457", "DATUM_IN AXIS(3)=-4"}));
-
-    // A parameter without an identifier never reaches the library's parameter functions.
-    library.calls.clear();
-    library.reply = "7\r\n";
-    uint32_t ain = 0;
-    EXPECT_EQ(kova_GetSystemParameter_AIN0(context, &ain), 0u);
-    EXPECT_EQ(ain, 7u);
-    EXPECT_EQ(library.CallsOf("vireo_api_execute2"), std::vector<std::string>{"?AIN0;, ptr, 256, ptr"});
-    EXPECT_TRUE(library.CallsOf("vireo_api_get_system_parameter").empty());
-}
-
-TEST_F(OpenWithRecordingLibrary, ParametersGoByIdentifierInTheirOwnWidth) {
-    library.parameter.tag = VIREO_API_FLOAT64;
-    library.parameter.value.u64 = 0;
-    library.parameter.value.f32 = 1.5f;   // ACCEL is held as a 32-bit float whatever the tag says
-    double accel = 0;
-    ASSERT_EQ(kova_GetAxisParameter_ACCEL(context, 1, &accel), 0u);
-    EXPECT_DOUBLE_EQ(accel, 1.5);
-    EXPECT_EQ(library.CallsOf("vireo_api_get_axis_parameter"), std::vector<std::string>{"0, 1, ptr"});
-
-    EXPECT_EQ(kova_SetAxisParameter_ACCEL(context, 1, 2.5), 0u);
-    EXPECT_EQ(kova_SetAxisParameter_UNITS(context, 1, 0.25), 0u);
-    EXPECT_EQ(library.CallsOf("vireo_api_set_axis_parameter"),
-              (std::vector<std::string>{"0, 1, 100:2.5", "152, 1, 101:0.25"}));
-    EXPECT_TRUE(library.CallsOf("vireo_api_execute").empty());
 }
 
 TEST_F(OpenWithRecordingLibrary, ValuesBeyondAParametersWidthAreRefusedBeforeAnythingIsSent) {

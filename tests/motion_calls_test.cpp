@@ -47,10 +47,6 @@ TEST_F(MotionCalls, SingleAxisMovesPassOneValueAfterTheAxis) {
     EXPECT_EQ(library.CallsOf("vireo_api_moveabs_sp"), Calls{"3, 1, ptr"});
     EXPECT_EQ(kova_MoveModify(context, 2.5, 5), 0u);
     EXPECT_EQ(library.CallsOf("vireo_api_movemodify"), Calls{"5, 2.5"});
-    EXPECT_EQ(kova_Datum(context, 3, 6), 0u);
-    EXPECT_EQ(library.CallsOf("vireo_api_datum"), Calls{"6, 3"});
-    EXPECT_EQ(kova_RapidStop(context, 2), 0u);
-    EXPECT_EQ(library.CallsOf("vireo_api_rapid_stop"), Calls{"2"});
 }
 
 TEST_F(MotionCalls, MultiAxisMovesPassACopyOfEveryValue) {
@@ -85,12 +81,6 @@ TEST_F(MotionCalls, DefiningSeveralPositionsPassesTheCallersArray) {
 TEST_F(MotionCalls, InterpolatedMovesKeepTheCallersOrder) {
     EXPECT_EQ(kova_MoveCircSp(context, 1, 2, 3, 4, 5, 6, 7, 8), 0u);
     EXPECT_EQ(library.CallsOf("vireo_api_movecircular_sp"), Calls{"1, 2, 3, 4, 5, 6, 7, 8"});
-    EXPECT_EQ(kova_MoveSpherical(context, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13), 0u);
-    EXPECT_EQ(library.CallsOf("vireo_api_movespherical"), Calls{"1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13"});
-    EXPECT_EQ(kova_MoveRelSeq(context, 1, 2, 3, 4, 5, 6.5, 7, 8.5), 0u);
-    EXPECT_EQ(library.CallsOf("vireo_api_moverelseq"), Calls{"1, 2, 3, 4, 5, 6.5, 7, 8.5"});
-    EXPECT_EQ(kova_MovePick(context, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14), 0u);
-    EXPECT_EQ(library.CallsOf("vireo_api_movepick"), Calls{"1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14"});
 }
 
 TEST_F(MotionCalls, LinkedMoveTakesTheLinkAxisThird) {
@@ -101,8 +91,6 @@ TEST_F(MotionCalls, LinkedMoveTakesTheLinkAxisThird) {
 TEST_F(MotionCalls, CouplingPutsTheAxisFirst) {
     EXPECT_EQ(kova_Connect(context, 0.5, 2, 3, 4), 0u);
     EXPECT_EQ(library.CallsOf("vireo_api_connect2"), Calls{"4, 0.5, 2, 3"});
-    EXPECT_EQ(kova_Cam(context, 1, 2, 3, 4, 5), 0u);
-    EXPECT_EQ(library.CallsOf("vireo_api_cam"), Calls{"5, 1, 2, 3, 4"});
     EXPECT_EQ(kova_CamBox(context, 1, 2, 3, 4, 5, 6, 7, 8, 9), 0u);
     EXPECT_EQ(library.CallsOf("vireo_api_cambox"), Calls{"9, 1, 2, 3, 4, 5, 6, 7, 8"});
     EXPECT_EQ(kova_Regist9(context, 1, 2, 3, 4, 5, 6, 7, 8), 0u);
@@ -114,8 +102,6 @@ TEST_F(MotionCalls, ShortFormsFillInTheirDefaults) {
     EXPECT_EQ(kova_AddAx2(context, 3), 0u);
     EXPECT_EQ(kova_AddAx3(context, 2, 3), 0u);
     EXPECT_EQ(library.CallsOf("vireo_api_addax"), (Calls{"-1, 3", "2, 3"}));
-    EXPECT_EQ(kova_AddDac2(context, 5), 0u);
-    EXPECT_EQ(library.CallsOf("vireo_api_add_dac"), Calls{"-1, 5"});
     EXPECT_EQ(kova_Backlash(context, 1.5, 2, 3, 4), 0u);
     EXPECT_EQ(kova_BacklashDisable(context, 4), 0u);
     EXPECT_EQ(library.CallsOf("vireo_api_backlash"), (Calls{"4, 1, 1.5, 2, 3", "4, 0, 0, 0, 0"}));
@@ -166,10 +152,6 @@ TEST_F(MotionCalls, FullProfilesAreOneCall) {
 }
 
 TEST_F(MotionCalls, StatusesHaveNoControllerErrors) {
-    library.Answer("vireo_api_forward", -2);
-    EXPECT_EQ(kova_Forward(context, 1), kNotSupported);
-    library.Answer("vireo_api_forward", 7);
-    EXPECT_EQ(kova_Forward(context, 1), kLowLevelError);
     library.Answer("vireo_api_moveabs", 7);
     const double values[] = {1, 2};
     EXPECT_EQ(kova_MoveAbsMulti(context, values, 2, 0), kLowLevelError);

@@ -76,11 +76,6 @@ TEST_F(VariablesWithRecordingLibrary, StatusesFollowTheStatusConventionAndLeaveO
     library.Answer("vireo_api_get_in", 4);
     EXPECT_EQ(kova_GetDIn3(context, 1, &state), kLowLevelError);
     EXPECT_FALSE(state);
-
-    library.Remove("vireo_api_clear");
-    library.Remove("vireo_api_set_vr_bit");
-    EXPECT_EQ(kova_ClearVariables(context), kNotSupported);
-    EXPECT_EQ(kova_SetVrBit(context, 0, 0), kNotSupported);
 }
 
 TEST_F(VariablesWithRecordingLibrary, DigitalRangeReadsOfUpTo33PointsReachTheLibrary) {
