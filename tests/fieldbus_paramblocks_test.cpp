@@ -13,11 +13,6 @@ namespace {
 using namespace KovaTest;
 
 void IgnoreText(void*, const char*, uint32_t) {}
-void IgnoreSubDevice(void*, const kova_ethercat_info*, const char*) {}
-void IgnoreSlice(void*, const kova_sxbus_slice_info*) {}
-void IgnoreFunction(void*, const char*, uint32_t, uint32_t, const char*, uint32_t, uint32_t, uint32_t,
-                    const uint32_t*, const char* const*, const uint32_t*) {}
-
 using FamilyExports = OpenContext;
 
 // One export of each shape: called with every pointer it needs, and with the required one left out.
@@ -86,13 +81,6 @@ std::vector<Case> Cases() {
     };
 }
 
-TEST_F(FamilyExports, NullContextIsRefusedBeforeAnyArgument) {
-    for (const Case& each : Cases()) {
-        EXPECT_EQ(each.complete(nullptr), kInvalidContext) << each.name;
-        EXPECT_EQ(each.missing(nullptr), kInvalidContext) << each.name;
-    }
-}
-
 TEST_F(FamilyExports, MissingRequiredPointerIsABadArgument) {
     for (const Case& each : Cases()) EXPECT_EQ(each.missing(context), kBadArgument) << each.name;
 }
@@ -129,22 +117,6 @@ TEST_F(FamilyExports, OptionalPointersAndCallbacksPassTheExport) {
     EXPECT_NE(kova_SxBus_StartNetwork(context, 0, nullptr, nullptr), kBadArgument);
     EXPECT_NE(kova_GetBasicFunctionNames3(context, nullptr, nullptr), kBadArgument);
     EXPECT_NE(kova_GetBasicFunctionParamCount(context, nullptr, reinterpret_cast<uint32_t*>(values)), kBadArgument);
-}
-
-TEST_F(FamilyExports, CallbackExportsWithCallbacksAreNotSupportedYet) {
-    EXPECT_EQ(kova_Ethercat_EnumSubDevices(context, 0, IgnoreSubDevice, nullptr), kNotSupported);
-    EXPECT_EQ(kova_Ethercat_EnumKnownProducts(context, 734, [](void*, uint32_t, const char*) {}, nullptr), kNotSupported);
-    EXPECT_EQ(kova_SxBus_EnumNetwork(context, 0, IgnoreSlice, nullptr), kNotSupported);
-    EXPECT_EQ(kova_GetBasicFunctionInfos6(context, IgnoreFunction, nullptr, "A", 5, 0), kNotSupported);
-    EXPECT_EQ(kova_GetBasicFunctionNames4(context, IgnoreText, nullptr, nullptr), kNotSupported);
-    EXPECT_EQ(kova_ParamBlockDeleteAll(context), kNotSupported);
-}
-
-TEST_F(FamilyExports, CallbackExportsRefuseANullContext) {
-    EXPECT_EQ(kova_Ethercat_EnumKnownVendors(nullptr, nullptr, nullptr), kInvalidContext);
-    EXPECT_EQ(kova_SxBus_EnumNetwork(nullptr, 0, IgnoreSlice, nullptr), kInvalidContext);
-    EXPECT_EQ(kova_GetBasicFunctionInfos3(nullptr, IgnoreFunction, nullptr), kInvalidContext);
-    EXPECT_EQ(kova_ParamBlockDeleteAll(nullptr), kInvalidContext);
 }
 
 // The text lookups take no context: one callback call each, with an empty text when nothing is found.
