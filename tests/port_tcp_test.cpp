@@ -183,14 +183,6 @@ TEST(PortTcpOpen, APeerThatNeverAnswersTimesOut) {
     CloseRaw(filler);
 }
 
-TEST_F(PortTcp, ReadHandsOutPushedBackBytesWithoutTheSocket) {
-    // Not even open: bytes enough in the buffer need no receive.
-    ASSERT_EQ(port.PushBack(Bytes("abc"), 3), kSuccess);
-    EXPECT_EQ(Read(2, kPortWaitForever), "ab");
-    EXPECT_EQ(Read(1, kPortWaitForever), "c");
-    EXPECT_TRUE(log.events.empty());
-}
-
 TEST_F(PortTcp, ReadJoinsBufferedBytesWithOneReceive) {
     Connect();
     Recorder monitor;

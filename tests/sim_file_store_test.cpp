@@ -32,28 +32,6 @@ TEST(SimFileCrc, IsTheTransferPortsCrc16) {
     EXPECT_EQ(Crc16().Value(), 0);
 }
 
-TEST(SimFileTypes, ComeFromTheExtensionOfTheName) {
-    EXPECT_EQ(FileTypeOfName("MAIN.BAS"), 0u);
-    EXPECT_EQ(FileTypeOfName("key.enc"), 1u);
-    EXPECT_EQ(FileTypeOfName("notes.txt"), 3u);
-    EXPECT_EQ(FileTypeOfName("lib.rtlib"), 23u);
-    EXPECT_EQ(FileTypeOfName("lib.ertlib"), 24u);
-    EXPECT_EQ(FileTypeOfName("a.b.ieclib"), 10u);
-    EXPECT_EQ(FileTypeOfName("plain."), Simulator::kTypeWithoutExtension);
-    EXPECT_EQ(FileTypeOfName("plain"), Simulator::kUnknownFileType);
-    EXPECT_EQ(FileTypeOfName("odd.xyz"), Simulator::kUnknownFileType);
-}
-
-TEST(SimFileTypes, TableKnowsEncryptionAndEndsAfterType26) {
-    ASSERT_NE(Simulator::FileType(13), nullptr);
-    EXPECT_TRUE(Simulator::FileType(13)->encrypted);
-    EXPECT_EQ(Simulator::FileType(13)->name, "encryptedBasicLibrary");
-    EXPECT_FALSE(Simulator::FileType(0)->encrypted);
-    EXPECT_TRUE(Simulator::FileType(26)->encrypted);
-    EXPECT_TRUE(Simulator::FileType(26)->extension.empty());
-    EXPECT_EQ(Simulator::FileType(27), nullptr);
-}
-
 TEST(SimFileStore, KeepsOneFilePerNameAndDestination) {
     FileStore store;
     store.Store(File("Main.bas", Destination::Ram, "old"));

@@ -334,23 +334,6 @@ TEST_F(Axes, CommandLinesMoveAndReportAndRefuseWrongValues) {
     EXPECT_EQ(Get("DPOS", 0), 0);
 }
 
-TEST(ServoThread, AShortMoveFinishesInWallTime) {
-    Controller controller;
-    MotionEngine motion(controller);
-    std::string reply;
-    ASSERT_EQ(controller.Execute("ACCEL AXIS(2) = 10000: DECEL AXIS(2) = 10000", reply), 0);
-    ASSERT_EQ(controller.Execute("MOVEABS(1) AXIS(2)", reply), 0);
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(1);
-    while (std::chrono::steady_clock::now() < deadline) {
-        ASSERT_EQ(controller.Execute("?IDLE AXIS(2)", reply), 0);
-        if (reply == "1\r\n") break;
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
-    ASSERT_EQ(reply, "1\r\n");
-    ASSERT_EQ(controller.Execute("?DPOS AXIS(2)", reply), 0);
-    EXPECT_EQ(reply, "1\r\n");
-}
-
 // The library's motion functions reached through the module, against the stand-in controller.
 class StandInMotion : public KovaTest::OpenContext {
 protected:

@@ -81,16 +81,6 @@ TEST_F(Variables, VrBitsAndClearingVariables) {
     EXPECT_EQ(value, 0);
 }
 
-TEST_F(Variables, CommandLineAndDirectReadAgree) {
-    ASSERT_EQ(kova_SetVrValue(context, 5, 2.5), 0u);
-    std::vector<std::string> texts;
-    ASSERT_EQ(kova_ExecuteWithResponse4c(context, "?VR(5)", RecordText, &texts), 0u);
-    ASSERT_EQ(texts.size(), 1u);
-    double value = 0;
-    EXPECT_EQ(kova_GetVrValue(context, 5, &value), 0u);
-    EXPECT_EQ(std::stod(texts[0]), value);
-}
-
 TEST_F(Variables, OutputsReadBackAsSet) {
     bool state = false;
     EXPECT_EQ(kova_SetDOut3(context, 40, 1), 0u);
