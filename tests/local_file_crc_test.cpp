@@ -45,10 +45,6 @@ protected:
     std::string path_;
 };
 
-TEST(TransferCrc, IsTheUmtsModel) {
-    EXPECT_EQ(Crc16("123456789"), 0xFEE8);
-}
-
 TEST_F(LocalFileCrc, TextModeEndsEachLineWithOneMarkerByte) {
     const std::uint16_t expected = Crc16("A\xAA" "B\xAA");
     EXPECT_EQ(Of("A\nB\n", false), expected);
@@ -82,13 +78,6 @@ TEST_F(LocalFileCrc, AMissingFileGivesTheSystemError) {
     EXPECT_EQ(kova_GetLocalFileCRC(context, path_.c_str(), false, &crc), 0x200000000u | ENOENT);
     EXPECT_EQ(kova_GetLocalFileCRC(context, nullptr, true, &crc), 0x200000000u | ENOENT);
     EXPECT_EQ(crc, 0x1234);
-}
-
-TEST_F(LocalFileCrc, ChecksHandleThenOutput) {
-    std::uint16_t crc = 0;
-    EXPECT_EQ(kova_GetLocalFileCRC(nullptr, Write("A\n"), false, nullptr), KovaTest::kInvalidContext);
-    EXPECT_EQ(kova_GetLocalFileCRC(context, Write("A\n"), false, nullptr), KovaTest::kBadArgument);
-    EXPECT_EQ(kova_GetLocalFileCRC(context, Write("A\n"), false, &crc), 0u);
 }
 
 }  // namespace

@@ -130,10 +130,6 @@ std::int32_t Behave(integral_constant<std::size_t, F_vireo_api_set_vr>, uint32_t
     std::copy_n(values, count, vr.begin() + first);
     return 0;
 }
-std::int32_t Behave(integral_constant<std::size_t, F_vireo_api_get_table>, uint32_t first, uint32_t count,
-                    double* values) {
-    return ReadMemory(active->table, first, count, values);
-}
 std::int32_t WriteWord(int32_t* word) {
     *word = active->word;
     return 0;
@@ -143,8 +139,6 @@ std::int32_t Behave(integral_constant<std::size_t, F_vireo_api_get_op>, uint32_t
 std::int32_t Behave(integral_constant<std::size_t, F_vireo_api_get_invert_in>, uint32_t, int32_t* w) {
     return WriteWord(w);
 }
-std::int32_t Behave(integral_constant<std::size_t, F_vireo_api_get_ain>, uint32_t, int32_t* w) { return WriteWord(w); }
-std::int32_t Behave(integral_constant<std::size_t, F_vireo_api_get_aout>, uint32_t, int32_t* w) { return WriteWord(w); }
 std::int32_t Behave(integral_constant<std::size_t, F_vireo_api_get_in_range>, uint32_t, uint32_t, int32_t* w) {
     return WriteWord(w);
 }
@@ -207,8 +201,6 @@ RecordingLibrary::~RecordingLibrary() {
     delete saved_;
     active = nullptr;
 }
-
-RecordingLibrary& RecordingLibrary::Active() { return *active; }
 
 std::vector<std::string> RecordingLibrary::CallsOf(std::string_view function) const {
     std::vector<std::string> found;

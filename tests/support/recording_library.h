@@ -39,16 +39,14 @@ public:
     std::string version = "2.339005006.1570.28865";
     // What the parameter getters write.
     vireo_api_value parameter{VIREO_API_FLOAT64, {}};
-    // VR and TABLE memory that get_vr/set_vr and get_table/set_table read and write; an index past
-    // the end answers -1 (as a refusing library would), set_vr grows the VR memory as needed.
+    // VR memory that get_vr and set_vr read and write; an index past the end answers -1 (as a
+    // refusing library would), set_vr grows it as needed.
     std::vector<double> vr;
-    std::vector<double> table;
     // get_vr calls that succeed before every later one answers -1; negative: none fails.
     std::int32_t vrReadsBeforeFailure = -1;
-    // What the single-point and range readers of I/O, get_ain/get_aout and get_vr_bit write.
+    // What the single-point and range readers of I/O and get_vr_bit write.
     std::int32_t word = 0;
 
-    static RecordingLibrary& Active();
     std::int32_t Scripted(std::string_view function, std::int32_t otherwise) const;
     vireo_api_event_callback events = nullptr;
     void* eventsUser = nullptr;
