@@ -34,13 +34,6 @@ TEST(EventLog, HandsEachEventToTheEventFunctionOnce) {
     EXPECT_EQ(seen[1].text, "");
 }
 
-TEST(EventLog, WithoutAnEventFunctionEventsAreDropped) {
-    Vireo::Connection_Vireo connection(Shared::EventFunction{});
-    Shared::IEventLogger& log = connection;
-    log.Log(Shared::EventError, 0x8100000012, "dropped");
-    EXPECT_FALSE(log.GetEventFunction());
-}
-
 #if !defined(_WIN32)
 // On Linux the trace goes to stderr while KOVA_DEBUG_TRACE is set.
 TEST(DebugTrace, WritesATimeStampedLineAndNothingForAnEmptyMessage) {

@@ -9,7 +9,6 @@
 
 namespace {
 
-using Simulator::Crc16;
 using Simulator::Destination;
 using Simulator::FileStore;
 using Simulator::FileTypeOfName;
@@ -20,17 +19,6 @@ StoredFile File(std::string name, Destination destination, std::string content) 
 }
 
 std::string Content(const StoredFile& file) { return std::string(file.bytes.begin(), file.bytes.end()); }
-
-TEST(SimFileCrc, IsTheTransferPortsCrc16) {
-    Crc16 crc;
-    crc.Add("123456789");
-    EXPECT_EQ(crc.Value(), 0xFEE8);
-    Crc16 pieces;
-    pieces.Add("1234");
-    pieces.Add("56789");
-    EXPECT_EQ(pieces.Value(), 0xFEE8);
-    EXPECT_EQ(Crc16().Value(), 0);
-}
 
 TEST(SimFileStore, KeepsOneFilePerNameAndDestination) {
     FileStore store;
