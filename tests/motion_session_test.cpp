@@ -50,7 +50,7 @@ protected:
 
 }  // namespace
 
-TEST_F(MotionSession, AnAbsoluteMoveClimbsAndSettlesAtItsTarget) {
+TEST_F(MotionSession, AnAbsoluteMoveClimbsAndSettlesAtItsTargetAndABadAxisIsRefused) {
     ASSERT_EQ(kova_SetAxisParameter_SPEED(context, 0, 400), 0u);
     EXPECT_TRUE(Idle(0));
     ASSERT_EQ(kova_MoveAbs(context, 100, 0), 0u);
@@ -69,6 +69,9 @@ TEST_F(MotionSession, AnAbsoluteMoveClimbsAndSettlesAtItsTarget) {
     EXPECT_DOUBLE_EQ(byName, 100);
     EXPECT_EQ(Reply("?DPOS AXIS(0);"), "100\r\n");
     EXPECT_EQ(Reply("PRINT DPOS AXIS(0)"), "100\r\n");
+
+    EXPECT_EQ(kova_MoveAbs(context, 1.0, 99), 0x8100000011u);   // the library's own refusal of the axis
+    EXPECT_EQ(kova_Halt(context), 0u);
 }
 
 TEST_F(MotionSession, InterpolatedAxesArriveTogether) {

@@ -2,18 +2,15 @@
 // DECEL, buffered moves in order, interpolation, gearing and stops. Ticks are driven by hand.
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cmath>
 #include <numbers>
 #include <span>
 #include <string>
 #include <string_view>
-#include <thread>
 #include <vector>
 
 #include "sim/controller.h"
 #include "sim/motion.h"
-#include "support/open_context.h"
 
 namespace {
 
@@ -323,32 +320,6 @@ TEST_F(Axes, CommandLinesRefuseWrongValuesAndDatumHomes) {
     EXPECT_EQ(Get("MTYPE", 0), static_cast<int>(MoveType::Datum));
     ASSERT_GT(UntilIdle(0), 0);
     EXPECT_EQ(Get("DPOS", 0), 0);
-}
-
-// The library's motion functions reached through the module, against the stand-in controller.
-class StandInMotion : public KovaTest::OpenContext {
-protected:
-    void SetUp() override {
-        OpenContext::SetUp();
-        ASSERT_EQ(kova_OpenConnection(context), 0u);
-    }
-    std::string Ask(const char* command) {
-        std::vector<std::string> texts;
-        EXPECT_EQ(kova_ExecuteWithResponse4c(context, command, KovaTest::RecordText, &texts), 0u);
-        std::string all;
-        for (const std::string& text : texts) all += text;
-        return all;
-    }
-};
-
-TEST_F(StandInMotion, AMoveThroughTheModuleArrivesAndABadAxisIsRefused) {
-    ASSERT_EQ(kova_MoveAbs(context, 0.25, 0), 0u);
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(1);
-    while (Ask("?IDLE AXIS(0)") != "1\r\n" && std::chrono::steady_clock::now() < deadline)
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    EXPECT_EQ(Ask("?DPOS AXIS(0)"), "0.2500\r\n");
-    EXPECT_EQ(kova_MoveAbs(context, 1.0, 99), 0x8100000011u);   // the library's own refusal
-    EXPECT_EQ(kova_Halt(context), 0u);
 }
 
 }  // namespace
