@@ -15,6 +15,7 @@
 #include "sim/file_store.h"
 #include "support/environment.h"
 #include "support/raw_socket.h"
+#include "support/transfer_framing.h"
 #include "vireo_api.h"
 
 namespace {
@@ -26,6 +27,9 @@ constexpr char kUs = '\x1F';
 constexpr std::uint16_t kPort = 10001;
 
 using KovaTest::kNoSocket;
+using KovaTest::Readable;
+constexpr auto Header = KovaTest::TransferHeader;
+constexpr auto Escape = KovaTest::EscapedData;
 using Native = KovaTest::RawSocket;
 constexpr auto CloseNative = KovaTest::CloseRaw;
 
@@ -46,14 +50,6 @@ sockaddr_in Loopback() {
     address.sin_port = htons(kPort);
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     return address;
-}
-
-bool Readable(Native s, int milliseconds) {
-    fd_set set;
-    FD_ZERO(&set);
-    FD_SET(s, &set);
-    timeval limit{milliseconds / 1000, (milliseconds % 1000) * 1000};
-    return select(static_cast<int>(s + 1), &set, nullptr, nullptr, &limit) > 0;
 }
 
 // The host end of one transfer.
@@ -151,24 +147,6 @@ Reply Decode(const std::string& bytes) {
         }
     }
     return reply;
-}
-
-std::string Header(char flag, char destination, const std::string& name) {
-    return std::string(1, kSoh) + "00" + flag + destination + kUs + "1" + kUs + name + kStx;
-}
-
-std::string Escape(const std::string& data) {
-    std::string out;
-    for (char b : data) {
-        switch (b) {
-            case '\x01': out += "\\h"; break;
-            case '\x02': out += "\\s"; break;
-            case '\x03': out += "\\e"; break;
-            case '\\': out += "\\\\"; break;
-            default: out += b;
-        }
-    }
-    return out;
 }
 
 std::string CrcText(const std::string& data) {

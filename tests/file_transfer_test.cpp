@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "support/raw_socket.h"
+#include "support/transfer_framing.h"
 
 #include "shared/transfer/crc.h"
 #include "shared/transfer/file_transfer.h"
@@ -35,14 +36,9 @@ constexpr double kCurrentFirmware = 2.0350;
 using KovaTest::CloseRaw;
 using KovaTest::kNoSocket;
 using KovaTest::RawSocket;
-
-bool Readable(RawSocket s, std::chrono::milliseconds wait) {
-    fd_set set;
-    FD_ZERO(&set);
-    FD_SET(s, &set);
-    timeval limit{static_cast<long>(wait.count() / 1000), static_cast<long>((wait.count() % 1000) * 1000)};
-    return select(static_cast<int>(s + 1), &set, nullptr, nullptr, &limit) > 0;
-}
+using KovaTest::Readable;
+constexpr auto Header = KovaTest::TransferHeader;
+constexpr auto Escaped = KovaTest::EscapedData;
 
 // CPU time of the whole process, every thread together.
 double ProcessCpuSeconds() {
@@ -131,7 +127,7 @@ public:
     template <typename Script>
     void Run(Script script) {
         thread_ = std::thread([this, script] {
-            if (!Readable(listener_, 5s)) return;
+            if (!Readable(listener_, 5000)) return;
             connection_ = accept(listener_, nullptr, nullptr);
             script(*this);
         });
@@ -143,7 +139,7 @@ public:
     // One byte, or -1 once the host closed (or nothing came within the wait).
     int Next(std::chrono::milliseconds wait = 5s) {
         if (position_ == filled_) {
-            if (!Readable(connection_, wait)) return -1;
+            if (!Readable(connection_, static_cast<int>(wait.count()))) return -1;
             const int got = recv(connection_, buffer_, sizeof buffer_, 0);
             if (got <= 0) return -1;
             position_ = 0;
@@ -220,20 +216,6 @@ std::string Unescaped(const std::string& escaped) {
     return data;
 }
 
-std::string Escaped(const std::string& data) {
-    std::string escaped;
-    for (const char c : data) {
-        switch (c) {
-            case '\x01': escaped += "\\h"; break;
-            case '\x02': escaped += "\\s"; break;
-            case '\x03': escaped += "\\e"; break;
-            case '\\': escaped += "\\\\"; break;
-            default: escaped.push_back(c);
-        }
-    }
-    return escaped;
-}
-
 std::uint32_t Crc16(const std::string& bytes) {
     return Crc::Of(*FindCrcModel("CRC-16"), bytes.data(), bytes.size());
 }
@@ -242,11 +224,6 @@ std::string CrcMessage(const std::string& bytes) {
     char text[16];
     std::snprintf(text, sizeof text, "CRC=%X", static_cast<unsigned>(Crc16(bytes)));
     return text;
-}
-
-// The level-3 opening frame the controller expects.
-std::string Header(char flag, char destination, const std::string& name) {
-    return std::string("\x01") + "00" + flag + destination + "\x1f" "1" "\x1f" + name + "\x02";
 }
 
 std::string Inflated(const std::string& compressed) {

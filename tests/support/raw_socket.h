@@ -26,4 +26,13 @@ inline void CloseRaw(RawSocket s) { close(s); }
 inline void ShutdownSending(RawSocket s) { shutdown(s, SHUT_WR); }
 #endif
 
+// Whether the socket has something to read (or its peer's end) within the wait.
+inline bool Readable(RawSocket s, int milliseconds) {
+    fd_set set;
+    FD_ZERO(&set);
+    FD_SET(s, &set);
+    timeval limit{milliseconds / 1000, (milliseconds % 1000) * 1000};
+    return select(static_cast<int>(s + 1), &set, nullptr, nullptr, &limit) > 0;
+}
+
 }  // namespace KovaTest
