@@ -42,7 +42,9 @@ TEST(ParseInt, ReadsDigitsOfTheBaseWithinTheTypesRange) {
         const std::string_view text = row.text;  // not terminated where the range ends
         std::int64_t value = 0;
         EXPECT_EQ(ParseInt(text.data(), text.data() + text.size(), value, row.base), row.result);
-        if (row.result == kSuccess) EXPECT_EQ(value, row.value);
+        if (row.result == kSuccess) {
+            EXPECT_EQ(value, row.value);
+        }
     }
     std::int32_t narrow = 0;
     const std::string_view tooWide = "2147483648";
@@ -102,7 +104,9 @@ TEST(ParseBool, ReadsWordsInAnyCaseAndNumbersAsNonZero) {
         const std::string_view text = row.text;
         bool value = !row.value;
         EXPECT_EQ(ParseBool(text.data(), text.data() + text.size(), value), row.result);
-        if (row.result == kSuccess) EXPECT_EQ(value, row.value);
+        if (row.result == kSuccess) {
+            EXPECT_EQ(value, row.value);
+        }
     }
 }
 
