@@ -30,7 +30,7 @@ inline constexpr std::uint32_t kAnalogueChannels = 8;
 // catalogue identifier, e.g. Errors::kPARAMETER_OUT_OF_RANGE (19).
 namespace Errors {
 #define KOVA_CONTROLLER_ERROR(number, identifier, message) inline constexpr int k##identifier = number;
-#include "controller_errors.def"
+#include "kova/controller_errors.def"
 #undef KOVA_CONTROLLER_ERROR
 }  // namespace Errors
 

@@ -19,7 +19,7 @@ constexpr ErrorRecord kLibraryRecords[] = {
 
 constexpr ErrorRecord kControllerRecords[] = {
 #define KOVA_CONTROLLER_ERROR(number, identifier, message) {number, "ControllerError_" #identifier, message},
-#include "shared/errors/controller_errors.def"
+#include "kova/controller_errors.def"
 #undef KOVA_CONTROLLER_ERROR
 };
 
