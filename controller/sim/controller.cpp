@@ -181,9 +181,13 @@ int Controller::SetParameter(Family family, std::uint32_t id, int index, double 
     int status = 0;
     const ParameterDef* def = Checked(family, id, index, status);
     if (!def) return status;
-    if (def->read_only) return Errors::kVALUE_IS_READ_ONLY;
-    if (!TaggedKinds::FitsKind(def->kind, value)) return Errors::kPARAMETER_OUT_OF_RANGE;
-    Value(*def, index) = value;
+    return Assign(*def, index, value);
+}
+
+int Controller::Assign(const ParameterDef& def, int index, double value) {
+    if (def.read_only) return Errors::kVALUE_IS_READ_ONLY;
+    if (!TaggedKinds::FitsKind(def.kind, value)) return Errors::kPARAMETER_OUT_OF_RANGE;
+    Value(def, index) = value;
     return 0;
 }
 

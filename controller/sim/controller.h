@@ -115,6 +115,9 @@ private:
     const Command* FindCommand(std::string_view name) const;
     bool InputState(std::uint32_t input) const { return inputs_[input] != invert_[input]; }
     const ParameterDef* Checked(Family family, std::uint32_t id, int index, int& status) const;
+    // Writes a parameter as an application may (not read-only, within its kind's width); with the
+    // lock held. 0 or the controller error.
+    int Assign(const ParameterDef& def, int index, double value);
 
     mutable std::mutex mutex_;
     int axes_;

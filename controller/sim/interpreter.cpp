@@ -1,7 +1,5 @@
 #include "sim/interpreter.h"
 
-#include "tagged_kinds.h"
-
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
@@ -143,10 +141,7 @@ void Interpreter::Assign() {
         (*target.memory)[target.index] = value;
         return;
     }
-    if (target.def->read_only) throw Refused{Errors::kVALUE_IS_READ_ONLY};
-    // A value the parameter's width cannot hold (NaN in an integer) is refused, as by the library.
-    if (!TaggedKinds::FitsKind(target.def->kind, value)) throw Refused{Errors::kPARAMETER_OUT_OF_RANGE};
-    c_.Value(*target.def, static_cast<int>(target.index)) = value;
+    if (const int error = c_.Assign(*target.def, static_cast<int>(target.index), value)) throw Refused{error};
 }
 
 Interpreter::Target Interpreter::ParseTarget(std::string_view word) {
