@@ -39,17 +39,6 @@ bool ParseHex(std::string_view text, std::uint32_t& value) {
     return true;
 }
 
-// The byte an escape letter stands for; false for a letter that stands for nothing.
-bool Unescape(std::uint8_t letter, std::uint8_t& byte) {
-    switch (letter) {
-        case kEscape: byte = kEscape; return true;
-        case 'e': byte = kETX; return true;
-        case 'h': byte = kSOH; return true;
-        case 's': byte = kSTX; return true;
-        default: return false;
-    }
-}
-
 }  // namespace
 
 ControlMessage ClassifyControlMessage(std::string_view text) {
@@ -123,7 +112,7 @@ Result TransferDecoder::Feed(const std::uint8_t* bytes, std::size_t count, Sink&
                 ++i;
                 state_ = State::Data;
                 std::uint8_t unescaped = 0;
-                if (Unescape(byte, unescaped)) {
+                if (UnescapedByte(byte, unescaped)) {
                     if (const Result taken = sink.OnData(&unescaped, 1); taken != kSuccess) return taken;
                 }
                 break;

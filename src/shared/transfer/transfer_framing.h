@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -44,6 +45,17 @@ inline constexpr std::uint8_t EscapeLetter(std::uint8_t byte) {
         case kETX: return 'e';
         default: return kEscape;
     }
+}
+
+// The byte an escape letter stands for; false for a letter that stands for none.
+inline constexpr bool UnescapedByte(std::uint8_t letter, std::uint8_t& byte) {
+    for (const std::uint8_t framed : {kSOH, kSTX, kETX, kEscape}) {
+        if (EscapeLetter(framed) == letter) {
+            byte = framed;
+            return true;
+        }
+    }
+    return false;
 }
 
 // Writes the escaped form of the bytes to out, which holds at least twice count; answers its length.
