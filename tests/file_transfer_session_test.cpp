@@ -1,13 +1,11 @@
 // Files through the exported functions, to the stand-in controller's file store and back.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "kova/tesselapi.h"
-#include "support/open_context.h"
+#include "support/transfer_session.h"
 
 namespace {
 
@@ -19,39 +17,7 @@ struct Reports {
 
 void OnProgress(void* user, const kova_progress_info* info) { static_cast<Reports*>(user)->seen.push_back(*info); }
 
-class FileTransferSession : public KovaTest::OpenContext {
-protected:
-    void SetUp() override {
-        OpenContext::SetUp();
-        ASSERT_EQ(kova_OpenConnection(context), 0u);
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        directory_ = std::filesystem::temp_directory_path() / (std::string("kova_fts_") + info->name());
-        std::filesystem::create_directories(directory_);
-    }
-    void TearDown() override {
-        EXPECT_EQ(kova_CloseConnection(context), 0u);
-        std::error_code ignored;
-        std::filesystem::remove_all(directory_, ignored);
-        OpenContext::TearDown();
-    }
-
-    std::string Path(const std::string& name) const { return (directory_ / name).string(); }
-    std::string Write(const std::string& name, const std::string& content) const {
-        std::ofstream(Path(name), std::ios::binary) << content;
-        return Path(name);
-    }
-    static std::string Contents(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-    bool Logged(const std::string& prefix) const {
-        for (const Event& e : events)
-            if (e.text.rfind(prefix, 0) == 0) return true;
-        return false;
-    }
-
-    std::filesystem::path directory_;
-};
+class FileTransferSession : public KovaTest::TransferSession {};
 
 std::string BinaryContent(std::size_t size) {
     std::string data(size, '\0');

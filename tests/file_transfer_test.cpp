@@ -7,14 +7,13 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
-#include <filesystem>
-#include <fstream>
 #include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "support/raw_socket.h"
+#include "support/scratch_directory.h"
 #include "support/transfer_framing.h"
 
 #include "shared/transfer/crc.h"
@@ -256,30 +255,8 @@ std::string SampleData(std::size_t size) {
     return data;
 }
 
-class FileTransferProtocol : public ::testing::Test {
+class FileTransferProtocol : public ::testing::Test, protected KovaTest::ScratchDirectory {
 protected:
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        directory_ = std::filesystem::temp_directory_path() /
-                     (std::string("kova_ft_") + info->name() + "_" + std::to_string(std::rand()));
-        std::filesystem::create_directories(directory_);
-    }
-    void TearDown() override {
-        std::error_code ignored;
-        std::filesystem::remove_all(directory_, ignored);
-    }
-
-    std::string HostFile(const std::string& name, const std::string& content) {
-        const std::string path = (directory_ / name).string();
-        std::ofstream(path, std::ios::binary) << content;
-        return path;
-    }
-    std::string LocalPath(const std::string& name) const { return (directory_ / name).string(); }
-    static std::string Contents(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-
     Result Transfer(const TransferRequest& request, double firmware = kCurrentFirmware) {
         const ProgressSink sink = [this](const kova_progress_info& info) {
             const std::lock_guard lock(progressMutex_);
@@ -308,7 +285,6 @@ protected:
     EventRecorder events;
     std::vector<kova_progress_info> progress;
     std::mutex progressMutex_;
-    std::filesystem::path directory_;
 };
 
 TEST_F(FileTransferProtocol, EscapesControlBytesAndChecksTheUnescapedData) {
@@ -320,7 +296,7 @@ TEST_F(FileTransferProtocol, EscapesControlBytesAndChecksTheUnescapedData) {
         c.Message(CrcMessage(Unescaped(raw)));
         c.DrainToClose();
     });
-    const std::string path = HostFile("escapes.bin", content);
+    const std::string path = Write("escapes.bin", content);
 
     EXPECT_EQ(Transfer(UploadRequest(path, "SD:escapes.bin", 8, 0)), kOk);
     EXPECT_EQ(header, Header('0', '2', "escapes.bin"));
@@ -344,7 +320,7 @@ TEST_F(FileTransferProtocol, XoffHoldsTheSenderUntilXon) {
         c.Message(CrcMessage(Unescaped(beforeXoff + whilePaused + rest)));
         c.DrainToClose();
     });
-    const std::string path = HostFile("large.bin", content);
+    const std::string path = Write("large.bin", content);
 
     EXPECT_EQ(Transfer(UploadRequest(path, "SD:large.bin", 8, 0)), kOk);
     EXPECT_LT(beforeXoff.size(), content.size());
@@ -359,7 +335,7 @@ TEST_F(FileTransferProtocol, AbortEndsTheTransfer) {
         c.Message("ABORT");
         c.DrainToClose();
     });
-    const std::string path = HostFile("aborted.bin", SampleData(1u << 20));
+    const std::string path = Write("aborted.bin", SampleData(1u << 20));
 
     EXPECT_EQ(Transfer(UploadRequest(path, "SD:aborted.bin", 8, 0)), kFatalFail);
     const LoggedEvent aborted = events.Find("File transfer aborted");
@@ -377,7 +353,7 @@ TEST_F(FileTransferProtocol, AWrongControllerCrcNamesBothValues) {
         c.Message("crc=1a2B");
         c.DrainToClose();
     });
-    const std::string path = HostFile("wrong.bas", content);
+    const std::string path = Write("wrong.bas", content);
 
     EXPECT_EQ(Transfer(UploadRequest(path, "SD:wrong.bas", 0, 0)), kFatalFail);
     char expected[96];
@@ -394,7 +370,7 @@ TEST_F(FileTransferProtocol, NoCrcWithinTheTimeOut) {
         c.ReadData();
         c.DrainToClose();
     });
-    TransferRequest request = UploadRequest(HostFile("silent.bas", "PRINT 2\n"), "SD:silent.bas", 0, 0);
+    TransferRequest request = UploadRequest(Write("silent.bas", "PRINT 2\n"), "SD:silent.bas", 0, 0);
     request.timeoutMs = 150;
 
     const auto start = std::chrono::steady_clock::now();
@@ -444,7 +420,7 @@ TEST_F(FileTransferProtocol, TheHeaderNamesTheStoreAndTheNameTheControllerKeeps)
         {"notes", 3, 0, 2.0330, Header('0', '0', "notes")},
         {"secret", 1, 0, 2.0335, Header('0', '0', "secret.enc")},
     };
-    const std::string path = HostFile("a.bas", "PRINT 3\n");
+    const std::string path = Write("a.bas", "PRINT 3\n");
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string(row.remote) + " type " + std::to_string(row.type));
         EXPECT_EQ(HeaderSentFor(&events, UploadRequest(path, row.remote, row.type, row.flags), row.firmware, kOk),
@@ -453,7 +429,7 @@ TEST_F(FileTransferProtocol, TheHeaderNamesTheStoreAndTheNameTheControllerKeeps)
 }
 
 TEST_F(FileTransferProtocol, AnUnknownStoreOrAnEncryptedTypeTooNewForTheFirmwareIsRefusedBeforeAnyByte) {
-    const std::string path = HostFile("a.bas", "PRINT 4\n");
+    const std::string path = Write("a.bas", "PRINT 4\n");
     for (const char* remote : {"X:a.bas", ":a.bas", "SDX:a.bas", "RAMS:a"}) {
         SCOPED_TRACE(remote);
         EXPECT_EQ(HeaderSentFor(&events, UploadRequest(path, remote, 0, 0), kCurrentFirmware, kBadArgumentResult), "");
@@ -474,7 +450,7 @@ TEST_F(FileTransferProtocol, CompressedUploadInflatesToTheOriginal) {
     std::string header, data;
     AcceptUpload(&header, &data);
 
-    EXPECT_EQ(Transfer(UploadRequest(HostFile("packed.bin", content), "SD:packed.bin", 8, 3)), kOk);
+    EXPECT_EQ(Transfer(UploadRequest(Write("packed.bin", content), "SD:packed.bin", 8, 3)), kOk);
     EXPECT_EQ(header, Header('1', '2', "packed.bin"));
     EXPECT_LT(data.size(), content.size());
     EXPECT_EQ(Inflated(data), content);
@@ -483,7 +459,7 @@ TEST_F(FileTransferProtocol, CompressedUploadInflatesToTheOriginal) {
 TEST_F(FileTransferProtocol, CompressedUploadOfAnEmptyFileIsAFinishedStream) {
     std::string header, data;
     AcceptUpload(&header, &data);
-    EXPECT_EQ(Transfer(UploadRequest(HostFile("empty.bin", ""), "SD:empty.bin", 8, 1)), kOk);
+    EXPECT_EQ(Transfer(UploadRequest(Write("empty.bin", ""), "SD:empty.bin", 8, 1)), kOk);
     EXPECT_EQ(Inflated(data), "");
 }
 
@@ -492,7 +468,7 @@ TEST_F(FileTransferProtocol, UploadReportsStartEachBlockAndEnd) {
     AcceptUpload(&header, &data);
     const std::string content = SampleData(5000);
 
-    EXPECT_EQ(Transfer(UploadRequest(HostFile("five.bin", content), "SD:five.bin", 8, 0)), kOk);
+    EXPECT_EQ(Transfer(UploadRequest(Write("five.bin", content), "SD:five.bin", 8, 0)), kOk);
     EXPECT_EQ(data, content);
     ASSERT_EQ(progress.size(), 7u);
     const std::uint32_t done[] = {0, 1024, 2048, 3072, 4096, 5000, 5000};
@@ -515,7 +491,7 @@ TEST_F(FileTransferProtocol, DownloadWritesTheDataByteIdentical) {
         c.Message(CrcMessage(content));
         c.DrainToClose();
     });
-    const std::string path = LocalPath("fetched.bin");
+    const std::string path = Path("fetched.bin");
 
     EXPECT_EQ(Transfer(DownloadRequest(path, "SD:fetched.bin")), kOk);
     EXPECT_EQ(header, Header('3', '2', "fetched.bin"));
@@ -544,7 +520,7 @@ TEST_F(FileTransferProtocol, ACrcWhileHeldByXoffEndsTheSenderWithItsVerdict) {
         c.Message("CRC=10000");  // wider than any CRC-16
         c.DrainToClose();
     });
-    const std::string path = HostFile("held.bin", SampleData(4u << 20));
+    const std::string path = Write("held.bin", SampleData(4u << 20));
     Result result = kOk;
     const Cost cost = Measure([&] { result = Transfer(UploadRequest(path, "SD:held.bin", 8, 0)); });
     EXPECT_EQ(result, kFatalFail);
@@ -560,7 +536,7 @@ TEST_F(FileTransferProtocol, AnEarlyCrcThatMatchesWhatWasSentStillFailsTheUpload
         c.Message(CrcMessage(Unescaped(c.ReadUntilQuiet(300ms))));
         c.DrainToClose();
     });
-    EXPECT_EQ(Transfer(UploadRequest(HostFile("early.bin", SampleData(4u << 20)), "SD:early.bin", 8, 0)), kFatalFail);
+    EXPECT_EQ(Transfer(UploadRequest(Write("early.bin", SampleData(4u << 20)), "SD:early.bin", 8, 0)), kFatalFail);
     EXPECT_EQ(events.Find("Error in file").text, "Error in file transfer.");
     EXPECT_EQ(events.Find("Uploaded ").text, "");
 }
@@ -570,7 +546,7 @@ TEST_F(FileTransferProtocol, ASilentControllerEndsADownloadAfterTheTimeOutWaitin
         c.ReadHeader();
         c.DrainToClose();
     });
-    const std::string path = LocalPath("silent.bin");
+    const std::string path = Path("silent.bin");
     TransferRequest request = DownloadRequest(path, "silent.bin");
     request.timeoutMs = 500;
     Result result = kOk;
@@ -593,7 +569,7 @@ TEST_F(FileTransferProtocol, AControllerThatStopsReadingFailsTheUploadWithinTheT
         while (!ended) std::this_thread::sleep_for(20ms);
         c.DrainToClose();
     });
-    TransferRequest request = UploadRequest(HostFile("stuck.bin", SampleData(16u << 20)), "SD:stuck.bin", 8, 0);
+    TransferRequest request = UploadRequest(Write("stuck.bin", SampleData(16u << 20)), "SD:stuck.bin", 8, 0);
     request.timeoutMs = 1000;
     Result result = kOk;
     const Cost cost = Measure([&] {
@@ -618,7 +594,7 @@ TEST_F(FileTransferProtocol, AControllerHoldingTheSenderForEverEndsTheUploadAfte
         c.Message("XOFF");
         c.DrainToClose();
     });
-    TransferRequest request = UploadRequest(HostFile("stalled.bin", SampleData(1u << 20)), "SD:stalled.bin", 8, 0);
+    TransferRequest request = UploadRequest(Write("stalled.bin", SampleData(1u << 20)), "SD:stalled.bin", 8, 0);
     request.timeoutMs = 300;
     const auto start = std::chrono::steady_clock::now();
     EXPECT_EQ(Transfer(request), kTimeout);
@@ -630,7 +606,7 @@ TEST_F(FileTransferProtocol, AControllerHoldingTheSenderForEverEndsTheUploadAfte
 TEST_F(FileTransferProtocol, ADirectoryIsRefusedLikeAFileThatCannotBeOpened) {
     std::string received = "not connected";
     peer.Run([&](ScriptedController& c) { received = c.ReadUntilQuiet(2s); });
-    const std::string path = directory_.string();
+    const std::string path = Directory();
     const Result result = Transfer(UploadRequest(path, "SD:dir.bin", 8, 0));
     EXPECT_EQ(result & ~0xFFFFFFFFull, kSystemKind);
     const int error = static_cast<int>(result & 0xFFFFFFFFu);
