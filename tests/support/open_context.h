@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -25,8 +26,11 @@ struct Event {
     std::string text;
 };
 
-// Event callback; user is a std::vector<Event>.
+// Event callback; user is a std::vector<Event>. The library reports on whatever thread meets the
+// event (a transfer's sender and receiver at once), so the recorder serialises them itself.
 inline void RecordEvent(void* user, uint32_t type, uint64_t result, const char* text, uint64_t length) {
+    static std::mutex recording;
+    std::lock_guard lock(recording);
     static_cast<std::vector<Event>*>(user)->push_back({type, result, std::string(text, length)});
 }
 
