@@ -56,6 +56,7 @@ Result Connection_Vireo::OpenConnection() {
 }
 
 Result Connection_Vireo::CloseConnection() {
+    blocks_.Close();
     if (connected_) {
         if (Direct().is_open() != 0) Direct().close();
         ForgetFirmwareVersion();

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "shared/connection/connection_base.h"
+#include "vireo/blocks/param_blocks.h"
 #include "vireo_api.h"
 
 namespace Kova::TesselApi::Vireo {
@@ -64,6 +65,7 @@ private:
     double firmwareVersion_ = 0;
     double firmwareVersionWhole_ = 0;
     double firmwareVersionFraction_ = 0;
+    ParamBlocks blocks_{*this};
 };
 
 }  // namespace Kova::TesselApi::Vireo
