@@ -123,6 +123,10 @@ std::int32_t Behave(integral_constant<std::size_t, F_vireo_api_get_vr>, uint32_t
     if (active->vrReadsBeforeFailure > 0) --active->vrReadsBeforeFailure;
     return ReadMemory(active->vr, first, count, values);
 }
+std::int32_t Behave(integral_constant<std::size_t, F_vireo_api_get_table>, uint32_t first, uint32_t count,
+                    double* values) {
+    return ReadMemory(active->table, first, count, values);
+}
 std::int32_t Behave(integral_constant<std::size_t, F_vireo_api_set_vr>, uint32_t first, uint32_t count,
                     const double* values) {
     std::vector<double>& vr = active->vr;
@@ -145,6 +149,8 @@ std::int32_t Behave(integral_constant<std::size_t, F_vireo_api_get_in_range>, ui
 std::int32_t Behave(integral_constant<std::size_t, F_vireo_api_get_op_range>, uint32_t, uint32_t, int32_t* w) {
     return WriteWord(w);
 }
+std::int32_t Behave(integral_constant<std::size_t, F_vireo_api_get_ain>, uint32_t, int32_t* w) { return WriteWord(w); }
+std::int32_t Behave(integral_constant<std::size_t, F_vireo_api_get_aout>, uint32_t, int32_t* w) { return WriteWord(w); }
 std::int32_t Behave(integral_constant<std::size_t, F_vireo_api_get_vr_bit>, uint32_t, uint16_t, uint8_t* value) {
     *value = static_cast<uint8_t>(active->word);
     return 0;

@@ -44,7 +44,9 @@ public:
     std::vector<double> vr;
     // get_vr calls that succeed before every later one answers -1; negative: none fails.
     std::int32_t vrReadsBeforeFailure = -1;
-    // What the single-point and range readers of I/O and get_vr_bit write.
+    // TABLE memory that get_table reads, as vr.
+    std::vector<double> table;
+    // What the single-point, range and analogue readers of I/O and get_vr_bit write.
     std::int32_t word = 0;
 
     std::int32_t Scripted(std::string_view function, std::int32_t otherwise) const;
