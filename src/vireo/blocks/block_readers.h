@@ -18,12 +18,17 @@ namespace Kova::TesselApi::Vireo {
 inline constexpr std::uint32_t kAnalogueInputs = 0x80000000u;
 inline constexpr std::uint32_t kAnalogueOutputs = 0x40000000u;
 
-// A VR (memory Vr) or a TABLE entry (memory Table), under the status convention.
-inline Shared::Result ReadMemory(Shared::BlockKind memory, std::uint32_t index, double& value) {
+using MemoryEntry = std::atomic<decltype(&::vireo_api_get_vr)>;
+
+// The library function a fetch of memory Vr or Table reads with.
+inline const MemoryEntry& MemoryReader(Shared::BlockKind memory) {
     LowLevelTable& library = LowLevel();
-    const std::int32_t status = Invoke(memory == Shared::BlockKind::Table ? library.vireo_api_get_table
-                                                                          : library.vireo_api_get_vr,
-                                       index, 1u, &value);
+    return memory == Shared::BlockKind::Table ? library.vireo_api_get_table : library.vireo_api_get_vr;
+}
+
+// One VR or TABLE value, under the status convention.
+inline Shared::Result ReadMemory(const MemoryEntry& reader, std::uint32_t index, double& value) {
+    const std::int32_t status = Invoke(reader, index, 1u, &value);
     return status == 0 ? Shared::kSuccess : StatusConvention(status);
 }
 

@@ -86,8 +86,9 @@ Result ParamBlocks::FetchMemory(BlockKind memory, std::uint32_t id, double* valu
     std::vector<double>* cache = block->DecimalCache(-1);
     if (!indices || !cache) return Error(Shared::InvalidParamBlock);
     if (block->EntryCount() > size) return Error(Shared::BufferTooSmall);
+    const MemoryEntry& reader = MemoryReader(memory);
     return Shared::FetchEntries(
-        *block, *cache, [&](std::size_t i, double& value) { return ReadMemory(memory, (*indices)[i], value); },
+        *block, *cache, [&](std::size_t i, double& value) { return ReadMemory(reader, (*indices)[i], value); },
         [values](std::size_t i, double value) { values[i] = value; }, changed);
 }
 
