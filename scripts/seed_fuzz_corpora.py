@@ -46,3 +46,4 @@ write("by_line_reply_parser", [b"\x01" + r for r in replies] + [b"\x07ok\n!bad\n
 templates = literals("error_templates_test.cpp")
 write("text_template", [error_record(kind) + t for t in templates for kind in (1, 4, 12)])
 write("interpreter", literals("sim_controller_test.cpp", "sim_motion_test.cpp"))
+write("param_block_names", [kind + name for name in literals("param_blocks_calls_test.cpp") for kind in (b"\x00", b"\x01")])
