@@ -99,6 +99,9 @@ TEST_F(ParamBlockCalls, FetchArgumentsAndShapesAreCheckedBeforeAnythingIsRead) {
     const uint32_t id = DefineVr({1, 2, 3});
     std::vector<double> values(3, kUntouched);
     uint64_t mask = 5;
+    uint32_t unused = 99;
+    EXPECT_EQ(kova_ParamBlockDefineVr(context, nullptr, 2, &unused), kBadArgument);
+    EXPECT_EQ(kova_ParamBlockAppendIO(context, nullptr, 1, id), kBadArgument);
     EXPECT_EQ(kova_ParamBlockFetchAllVr(context, id, nullptr, 3), kBadArgument);
     EXPECT_EQ(kova_ParamBlockFetchAllVr(context, id, values.data(), 0), kBadArgument);
     EXPECT_EQ(kova_ParamBlockFetchChangedVr(context, id, values.data(), 2, &mask), kBufferTooSmall);
@@ -215,18 +218,18 @@ TEST_F(ParamBlockCalls, TagsBecomeTypedValuesAndUnknownTagsAreRefused) {
 
 TEST_F(ParamBlockCalls, AxisNamesResolveInAnyCaseAndUnknownOnesAreRefused) {
     const uint32_t id = DefineNames(true, {"mpos", "Speed"});
-    double values[2];
+    double values[4];
     ASSERT_EQ(kova_ParamBlockFetchAllAxisParam5a(context, id, 3, values, 2), 0u);
     EXPECT_EQ(library.CallsOf("vireo_api_get_axis_parameter"),
               (std::vector<std::string>{"101, 3, ptr", "132, 3, ptr"}));
-    const char* unknown = "NO_SUCH";
-    ASSERT_EQ(kova_ParamBlockAppendAxis(context, &unknown, 1, id), 0u);
+    const char* unknown[] = {"NO_SUCH", nullptr};
+    ASSERT_EQ(kova_ParamBlockAppendAxis(context, unknown, 2, id), 0u);
     library.calls.clear();
-    EXPECT_EQ(kova_ParamBlockFetchAllAxisParam5a(context, id, 3, values, 3), kBadArgument);
-    EXPECT_EQ(kova_ParamBlockFetchAllAxisParam5a(context, id, 3, values, 3), kBadArgument);
+    EXPECT_EQ(kova_ParamBlockFetchAllAxisParam5a(context, id, 3, values, 4), kBadArgument);
+    EXPECT_EQ(kova_ParamBlockFetchAllAxisParam5a(context, id, 3, values, 4), kBadArgument);
     EXPECT_TRUE(library.calls.empty());
     // Names resolve for the block's own kind only.
-    EXPECT_EQ(kova_ParamBlockFetchAllSystem(context, id, values, 3), kInvalidParamBlock);
+    EXPECT_EQ(kova_ParamBlockFetchAllSystem(context, id, values, 4), kInvalidParamBlock);
 }
 
 TEST_F(ParamBlockCalls, SystemNamesReachAnalogueChannelsTheTableOrTheCommandLine) {
