@@ -44,12 +44,15 @@ std::string Json::Plain() const {
     if (const auto* text = std::get_if<std::string>(&value_)) return *text;
     if (const auto* number = std::get_if<double>(&value_)) {
         char shown[32];
-        std::snprintf(shown, sizeof shown, "%.12g", *number);
+        std::snprintf(shown, sizeof shown, "%.9g", *number);
         return shown;
     }
     if (const auto* values = std::get_if<Array>(&value_)) {
         std::string shown;
-        for (const Json& value : *values) shown += (shown.empty() ? "" : " ") + value.Plain();
+        for (const Json& value : *values) {
+            if (!shown.empty()) shown += ' ';
+            shown += value.Plain();
+        }
         return shown;
     }
     return Text();

@@ -27,7 +27,7 @@ public:
 
     // Compact text; a number that is not finite is written as null.
     std::string Text() const;
-    // For people: texts without quotes, numbers to 12 digits, NaN as nan.
+    // For people: texts without quotes, numbers to 9 digits, NaN as nan.
     std::string Plain() const;
 
 private:

@@ -17,6 +17,7 @@ std::unique_ptr<CLI::App> MakeApp(Tool& tool) {
                                            std::to_string(KOVA_VERSION_BUILD));
     app->add_flag("-v,--verbose", tool.verbose, "Print the connection's events on standard error");
     app->add_flag("--json", tool.json, "Print results as JSON");
+    app->allow_windows_style_options(false);  // "/path" is a path, on Windows too
     app->require_subcommand(1);
     app->fallthrough();
     AddInfoCommands(*app, tool);
