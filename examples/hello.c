@@ -68,7 +68,7 @@ int main(void) {
         KOVA_RESULT_LIBRARY | KOVA_NotSupported,
         KOVA_RESULT_LIBRARY | KOVA_BadArgument,
         KOVA_RESULT_FATAL | KOVA_RESULT_LIBRARY | KOVA_InvalidContext,
-        KOVA_RESULT_LIBRARY | KOVA_Timeout,
+        KOVA_RESULT_FATAL | KOVA_RESULT_LIBRARY | KOVA_Timeout,
         kova_Execute(context, "NO_SUCH_COMMAND"),
     };
     printf("Results:\n");

@@ -22,8 +22,10 @@ kova_ensure_packages() {
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
-KOVA_NATIVE_PACKAGES=(cmake ninja-build g++ googletest libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev
-                      binutils util-linux)
+# What the main job needs (the module, the stand-ins, kova); the test suite needs more.
+KOVA_RELEASE_PACKAGES=(cmake ninja-build g++ zlib1g-dev libcli11-dev libedit-dev util-linux)
+KOVA_NATIVE_PACKAGES=("${KOVA_RELEASE_PACKAGES[@]}" googletest libgtest-dev libgmock-dev libbenchmark-dev
+                      binutils pkgconf)
 KOVA_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
                        libz-mingw-w64-dev wine wine64)
 KOVA_FUZZ_PACKAGES=(clang libclang-rt-14-dev)

@@ -1,0 +1,103 @@
+// kova watch: a live view of values, refreshed in place on a terminal, one line per refresh otherwise.
+#include <CLI/CLI.hpp>
+#include <chrono>
+#include <cstdio>
+#include <memory>
+#include <thread>
+
+#include "../failures.h"
+#include "../items.h"
+#include "../terminal.h"
+#include "../tool.h"
+
+namespace KovaTool {
+
+namespace {
+
+struct WatchOptions {
+    std::vector<std::int32_t> axes;
+    double rate = 10;
+    double seconds = 0;  // 0: until Ctrl-C
+    std::vector<std::string> items;
+};
+
+struct Row {
+    std::string label;
+    Item item;
+    ParameterAddress address;
+    std::string shown;
+};
+
+// Parameter names are read for every axis given, system parameters otherwise.
+std::vector<Row> Rows(const WatchOptions& options) {
+    std::vector<Row> rows;
+    for (const std::string& text : options.items) {
+        const Item item = ParseItem(text);
+        if (item.kind != Item::Kind::Parameter || options.axes.empty()) {
+            rows.push_back({item.name, item, {}, {}});
+            continue;
+        }
+        for (const std::int32_t axis : options.axes)
+            rows.push_back({item.name + " AXIS(" + std::to_string(axis) + ")", item, {Family::Axis, axis}, {}});
+    }
+    return rows;
+}
+
+void Watch(Tool& tool, const WatchOptions& options) {
+    if (options.rate <= 0 || options.rate > 1000) throw UsageError("--rate must be above 0 and at most 1000");
+    std::vector<Row> rows = Rows(options);
+    const kova_context context = tool.Context();
+    const bool live = IsTerminal(stdout) && !tool.json;
+    const auto period = std::chrono::duration<double>(1.0 / options.rate);
+    const auto start = std::chrono::steady_clock::now();
+    WatchForInterrupt();
+    for (int refresh = 0; !Interrupted(); ++refresh) {
+        const auto now = std::chrono::steady_clock::now();
+        const double elapsed = std::chrono::duration<double>(now - start).count();
+        Json::Object values{{"t", elapsed}};
+        std::string out = live && refresh > 0 ? "\x1b[" + std::to_string(rows.size()) + "A" : "";
+        if (!live && !tool.json) {
+            char stamp[32];
+            std::snprintf(stamp, sizeof stamp, "%.2fs", elapsed);
+            out = stamp;
+        }
+        for (Row& row : rows) {
+            Json value = ReadItem(context, row.item, row.address);
+            std::string text = value.Plain();
+            const bool changed = refresh > 0 && text != row.shown;
+            if (live) {
+                char label[64];
+                std::snprintf(label, sizeof label, "\r%-24s ", row.label.c_str());
+                out += label + (changed ? "\x1b[7m" + text + "\x1b[0m" : text) + "\x1b[K\n";
+            } else if (!tool.json) {
+                out += " " + row.label + "=" + text;
+            }
+            row.shown = std::move(text);
+            values.emplace_back(row.label, std::move(value));
+        }
+        if (tool.json)
+            out = Json(std::move(values)).Text() + "\n";
+        else if (!live)
+            out += "\n";
+        std::fputs(out.c_str(), stdout);
+        std::fflush(stdout);
+        if (options.seconds > 0 && elapsed >= options.seconds) break;
+        std::this_thread::sleep_until(now + std::chrono::duration_cast<std::chrono::steady_clock::duration>(period));
+    }
+}
+
+}  // namespace
+
+void AddWatchCommand(CLI::App& app, Tool& tool) {
+    auto* watch = app.add_subcommand("watch", "Watch values live until Ctrl-C (or --for seconds)");
+    auto options = std::make_shared<WatchOptions>();
+    watch->add_option("--axis", options->axes, "Axes whose parameters to show (a list: --axis 0,1)")
+        ->delimiter(',')
+        ->check(CLI::NonNegativeNumber);
+    watch->add_option("--rate", options->rate, "Refreshes per second")->capture_default_str();
+    watch->add_option("--for", options->seconds, "Stop after this many seconds")->check(CLI::PositiveNumber);
+    watch->add_option("ITEM", options->items, "MPOS, VR(5), TABLE(0..3), IN(0..7), AIN(0) ...")->required();
+    watch->callback([&tool, options] { Watch(tool, *options); });
+}
+
+}  // namespace KovaTool
