@@ -93,6 +93,7 @@ void AddWatchCommand(CLI::App& app, Tool& tool) {
     auto options = std::make_shared<WatchOptions>();
     watch->add_option("--axis", options->axes, "Axes whose parameters to show (a list: --axis 0,1)")
         ->delimiter(',')
+        ->allow_extra_args(false)  // the names that follow are items, not axes
         ->check(CLI::NonNegativeNumber);
     watch->add_option("--rate", options->rate, "Refreshes per second")->capture_default_str();
     watch->add_option("--for", options->seconds, "Stop after this many seconds")->check(CLI::PositiveNumber);
