@@ -269,6 +269,7 @@ TEST_F(FunctionListCalls, ParameterCountAndTypeReadShortReplies) {
                      "FUNCTION_LIST(\"ABS\",2), ptr, 32, ptr"}));
     library.Answer("vireo_api_execute2", 3);
     EXPECT_EQ(kova_GetBasicFunctionParamType(context, "ABS", 0, nullptr), kBadArgument);
+    EXPECT_EQ(kova_GetBasicFunctionParamCount(context, "ABS", nullptr), kBadArgument);
     EXPECT_EQ(kova_GetBasicFunctionParamCount(context, "ABS", &count), 0x400000003u);
 }
 
