@@ -1,5 +1,5 @@
-// Argument checks of the fieldbus, parameter block, function list and text resource exports, and what
-// they answer on a context that is not open.
+// Argument checks of the fieldbus, parameter block and text resource exports, and what they answer
+// on a context that is not open.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -78,11 +78,6 @@ std::vector<Case> Cases() {
         {"ParamBlockGetProgStrValue5b",
          [](kova_context c) { return kova_ParamBlockGetProgStrValue5b(c, 0, 0, IgnoreText, nullptr); },
          [](kova_context c) { return kova_ParamBlockGetProgStrValue5b(c, 0, 0, nullptr, nullptr); }},
-        {"GetBasicFunctionParamCount", [](kova_context c) { return kova_GetBasicFunctionParamCount(c, "ABS", &u32); },
-         [](kova_context c) { return kova_GetBasicFunctionParamCount(c, "ABS", nullptr); }},
-        {"GetBasicFunctionParamType",
-         [](kova_context c) { return kova_GetBasicFunctionParamType(c, "ABS", 0, &u32); },
-         [](kova_context c) { return kova_GetBasicFunctionParamType(c, "ABS", 0, nullptr); }},
     };
 }
 

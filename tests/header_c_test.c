@@ -4,7 +4,6 @@
 /* Layout facts a C caller relies on when it shares records with the module. */
 _Static_assert(sizeof(kova_result) == 8, "results are 64-bit");
 _Static_assert(sizeof(kova_version) == 8, "a version is four 16-bit parts");
-_Static_assert(sizeof(kova_process_info) == 28, "process records are packed to 4 bytes");
 _Static_assert(KOVA_RESULT_FATAL == 0x8000000000ull, "the fatal mark is bit 39");
 
 /* Every declaration must be usable from C; taking addresses makes the compiler check them. */

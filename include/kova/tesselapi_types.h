@@ -24,6 +24,13 @@
 #  define KOVA_EXTERN_C
 #endif
 
+/* Checks of the record layouts the module and its callers share, in C as in C++. */
+#ifdef __cplusplus
+#  define KOVA_LAYOUT_CHECK(condition, message) static_assert(condition, message)
+#else
+#  define KOVA_LAYOUT_CHECK(condition, message) _Static_assert(condition, message)
+#endif
+
 /* Every export that reports an outcome returns a result: 0 is success. Bits 32 to 34 tell the kind
    of the code in the low 32 bits, bit 39 marks a failure that leaves the connection unusable. */
 typedef uint64_t kova_result;
@@ -137,7 +144,7 @@ enum kova_error_text_kind {
     KOVA_ERROR_TEXT_RESOLUTION = 2
 };
 
-/* One entry of the controller's program store listing. */
+/* One entry of the controller's program store listing: fields 5, 2, 3, 4 and 6 of its line, in this order. */
 typedef struct kova_file_info {
     uint32_t type;
     uint32_t size;
@@ -146,6 +153,12 @@ typedef struct kova_file_info {
     uint32_t attributes;
 } kova_file_info;
 
+KOVA_LAYOUT_CHECK(sizeof(kova_file_info) == 20 && offsetof(kova_file_info, size) == 4 &&
+                      offsetof(kova_file_info, lines) == 8 && offsetof(kova_file_info, process) == 12 &&
+                      offsetof(kova_file_info, attributes) == 16,
+                  "a directory entry is five 32-bit numbers");
+
+/* The name is terminated and at most 131 characters long. */
 typedef void (*kova_dir_callback)(void* user, const kova_file_info* info, const char* name);
 
 #pragma pack(push, 4)
@@ -159,6 +172,11 @@ typedef struct kova_process_info {
 } kova_process_info;
 #pragma pack(pop)
 
+KOVA_LAYOUT_CHECK(sizeof(kova_process_info) == 28 && offsetof(kova_process_info, line) == 8 &&
+                      offsetof(kova_process_info, elapsed_ms) == 12 && offsetof(kova_process_info, load) == 20,
+                  "a process record is packed to 4 bytes");
+
+/* The name is terminated and at most 131 characters long. */
 typedef void (*kova_process_callback)(void* user, const kova_process_info* info, const char* name);
 
 /* Flags of kova_UploadFile. */

@@ -75,21 +75,45 @@ std::int32_t Behave(integral_constant<std::size_t, F_vireo_api_open>, vireo_api_
 
 std::int32_t Behave(integral_constant<std::size_t, F_vireo_api_is_open>) { return 1; }
 
-std::int32_t Behave(integral_constant<std::size_t, F_vireo_api_execute2>, const char*, char* reply, uint32_t size,
-                    uint32_t* written) {
+// The scripted reply into a caller's buffer, as much as fits.
+std::int32_t WriteReply(char* reply, uint32_t size, uint32_t* written) {
     const std::size_t n = std::min<std::size_t>(active->reply.size(), size);
     if (n) std::memcpy(reply, active->reply.data(), n);
     *written = static_cast<uint32_t>(n);
     return 0;
 }
+std::int32_t Behave(integral_constant<std::size_t, F_vireo_api_execute2>, const char*, char* reply, uint32_t size,
+                    uint32_t* written) {
+    return WriteReply(reply, size, written);
+}
+std::int32_t Behave(integral_constant<std::size_t, F_vireo_api_dir>, const char*, char* reply, uint32_t size,
+                    uint32_t* written) {
+    return WriteReply(reply, size, written);
+}
+std::int32_t Behave(integral_constant<std::size_t, F_vireo_api_process>, const char*, char* reply, uint32_t size,
+                    uint32_t* written) {
+    return WriteReply(reply, size, written);
+}
 
-std::int32_t Behave(integral_constant<std::size_t, F_vireo_api_execute_with_callback>, const char*,
-                    vireo_api_reply_callback callback, void* user) {
+// The scripted reply in pieces through a reply callback.
+std::int32_t DeliverReply(vireo_api_reply_callback callback, void* user) {
     const std::string& reply = active->reply;
     callback(user, nullptr, 0);   // pieces without data are the library's to send; the module skips them
     for (std::size_t at = 0; at < reply.size(); at += active->pieceSize)
         callback(user, reply.data() + at, static_cast<uint32_t>(std::min<std::size_t>(active->pieceSize, reply.size() - at)));
     return 0;
+}
+std::int32_t Behave(integral_constant<std::size_t, F_vireo_api_execute_with_callback>, const char*,
+                    vireo_api_reply_callback callback, void* user) {
+    return DeliverReply(callback, user);
+}
+std::int32_t Behave(integral_constant<std::size_t, F_vireo_api_program_compile_with_callback>, const char*,
+                    vireo_api_reply_callback callback, void* user) {
+    return DeliverReply(callback, user);
+}
+std::int32_t Behave(integral_constant<std::size_t, F_vireo_api_program_compile_all_with_callback>,
+                    vireo_api_reply_callback callback, void* user) {
+    return DeliverReply(callback, user);
 }
 
 std::int32_t GetParameter(vireo_api_value* value) {
@@ -140,6 +164,10 @@ std::int32_t WriteWord(int32_t* word) {
 }
 std::int32_t Behave(integral_constant<std::size_t, F_vireo_api_get_in>, uint32_t, int32_t* w) { return WriteWord(w); }
 std::int32_t Behave(integral_constant<std::size_t, F_vireo_api_get_op>, uint32_t, int32_t* w) { return WriteWord(w); }
+std::int32_t Behave(integral_constant<std::size_t, F_vireo_api_is_file>, const char*, uint32_t* flags) {
+    *flags = static_cast<uint32_t>(active->word);
+    return 0;
+}
 std::int32_t Behave(integral_constant<std::size_t, F_vireo_api_get_invert_in>, uint32_t, int32_t* w) {
     return WriteWord(w);
 }

@@ -33,7 +33,8 @@ public:
     void SendEvent(std::int32_t kind, const char* text) const;
 
     std::vector<LowLevelCall> calls;
-    // The reply execute2 writes and execute_with_callback delivers, cut into pieces of this size.
+    // The reply that execute2, dir and process write, and that the functions with a reply callback
+    // (execute, compile, compile all) deliver cut into pieces of this size.
     std::string reply;
     std::uint32_t pieceSize = 5;
     std::string version = "2.339005006.1570.28865";
@@ -46,7 +47,7 @@ public:
     std::int32_t vrReadsBeforeFailure = -1;
     // TABLE memory that get_table reads, as vr.
     std::vector<double> table;
-    // What the single-point, range and analogue readers of I/O and get_vr_bit write.
+    // What the single-point, range and analogue readers of I/O, get_vr_bit and is_file write.
     std::int32_t word = 0;
 
     std::int32_t Scripted(std::string_view function, std::int32_t otherwise) const;

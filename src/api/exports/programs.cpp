@@ -57,7 +57,7 @@ kova_result kova_ClearVariables(kova_context h) {
     return Call(h, [](IConnection& c) { return c.ClearVariables(); });
 }
 kova_result kova_Dir(kova_context h, kova_dir_callback callback, void* user) {
-    return Call(h, [&](IConnection& c) { return c.Dir(SinkOf<Shared::DirSink>(callback, user)); });
+    return Call(h, {Callback(callback)}, [&](IConnection& c) { return c.Dir(SinkOf<Shared::DirSink>(callback, user)); });
 }
 kova_result kova_Compile(kova_context h, const char* name, kova_compile_callback callback, void* user) {
     return Call(h, [&](IConnection& c) { return c.Compile(In(name), CompileSinkOf(callback, user)); });
@@ -66,7 +66,8 @@ kova_result kova_CompileAll(kova_context h, kova_compile_callback callback, void
     return Call(h, [&](IConnection& c) { return c.CompileAll(CompileSinkOf(callback, user)); });
 }
 kova_result kova_GetProcessList(kova_context h, kova_process_callback callback, void* user) {
-    return Call(h, [&](IConnection& c) { return c.GetProcessList(SinkOf<Shared::ProcessSink>(callback, user)); });
+    return Call(h, {Callback(callback)},
+                [&](IConnection& c) { return c.GetProcessList(SinkOf<Shared::ProcessSink>(callback, user)); });
 }
 
 kova_result kova_FileExists(kova_context h, const char* name, uint32_t* flags) {

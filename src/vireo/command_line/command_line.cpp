@@ -1,12 +1,10 @@
 #include "vireo/command_line/command_line.h"
 
-#include <cstring>
-
-#include "shared/reply/buffer_base.h"
 #include "shared/reply/reply_parsers.h"
 #include "vireo/binding/conventions.h"
 #include "vireo/binding/low_level.h"
 #include "vireo/command_line/line_format.h"
+#include "vireo/command_line/terminated_text.h"
 
 namespace Kova::TesselApi::Vireo::CommandLine {
 
@@ -14,23 +12,6 @@ using Shared::Error;
 using Shared::Result;
 
 namespace {
-
-// Room the library may use behind the text.
-constexpr std::uint32_t kCommandSlack = 17;
-
-// A caller's text made NUL-terminated for the library; long commands go to the heap.
-class TerminatedText {
-public:
-    explicit TerminatedText(std::string_view text) {
-        buffer_.Reserve(static_cast<std::uint32_t>(text.size()) + kCommandSlack);
-        if (!text.empty()) std::memcpy(buffer_.Data(), text.data(), text.size());
-        buffer_.SetLength(static_cast<std::uint32_t>(text.size()));
-    }
-    const char* c_str() const { return buffer_.Data(); }
-
-private:
-    Shared::BufferBase<char, 1024, 32> buffer_;
-};
 
 void DeliverPiece(void* user, const char* data, std::uint32_t length) {
     if (data && length) (*static_cast<const Shared::StringSink*>(user))(std::string_view(data, length));
@@ -61,6 +42,16 @@ Result ExecuteInPieces(std::string_view command, const Shared::StringSink& piece
     const TerminatedText text(command);
     return CommandConvention(Invoke(LowLevel().vireo_api_execute_with_callback, text.c_str(), &DeliverPiece,
                                     const_cast<Shared::StringSink*>(&piece)));
+}
+
+void FeedReplyChunk(void* parser, const char* data, std::uint32_t length) {
+    std::uint32_t consumed = 0;
+    static_cast<ReplyParser*>(parser)->Feed(data, length, consumed);
+}
+
+Result ExecuteFeeding(std::string_view command, ReplyParser& parser) {
+    const TerminatedText text(command);
+    return CommandConvention(Invoke(LowLevel().vireo_api_execute_with_callback, text.c_str(), &FeedReplyChunk, &parser));
 }
 
 Result QueryValue(std::string_view name, char* buffer, std::uint32_t& size) {

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "shared/callables.h"
+#include "shared/reply/by_line_reply_parser.h"
 #include "shared/result.h"
 
 namespace Kova::TesselApi::Vireo::CommandLine {
@@ -17,6 +18,13 @@ Shared::Result Execute(std::string_view command);
 Shared::Result ExecuteInto(std::string_view command, char* buffer, std::uint32_t& size);
 // Runs a line, each non-empty piece of the reply handed to `piece` as the library delivers it.
 Shared::Result ExecuteInPieces(std::string_view command, const Shared::StringSink& piece);
+
+using ReplyParser = Shared::ByLineReplyParser<512>;
+// The reply-chunk function: each piece the library delivers goes to the line parser given as the
+// user pointer. The parser decides where the reply ends; what follows is not read.
+void FeedReplyChunk(void* parser, const char* data, std::uint32_t length);
+// Runs a line, its reply fed to the parser as the library delivers it.
+Shared::Result ExecuteFeeding(std::string_view command, ReplyParser& parser);
 
 // "?name;" into the caller's buffer; size becomes the bytes written.
 Shared::Result QueryValue(std::string_view name, char* buffer, std::uint32_t& size);

@@ -58,4 +58,21 @@ std::string TextAssignmentLine(std::string_view name, std::string_view text) {
     return Join({name, "=\"", text, "\""});
 }
 
+std::string CompileLine(std::string_view name) { return Join({"COMPILE \"", name, "\""}); }
+
+std::string RemoteCrcLine(std::string_view name) { return Join({"!", name, ",z"}); }
+
+std::string FunctionListLine(std::uint32_t mode, std::string_view filter, std::uint32_t first, std::uint32_t second) {
+    const std::string numbers = second != 0  ? Join({",", ValueText(first), ",", ValueText(second)})
+                                : first != 0 ? Join({",", ValueText(first)})
+                                             : std::string();
+    return Join({"FUNCTION_LIST(", ValueText(mode), ",\"", filter, "\"", numbers, ")"});
+}
+
+std::string FunctionParamCountLine(std::string_view name) { return Join({"FUNCTION_LIST(\"", name, "\")"}); }
+
+std::string FunctionParamTypeLine(std::string_view name, std::uint32_t index) {
+    return Join({"FUNCTION_LIST(\"", name, "\",", ValueText(index), ")"});
+}
+
 }  // namespace Kova::TesselApi::Vireo::CommandLine

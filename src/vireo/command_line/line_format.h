@@ -13,6 +13,9 @@ namespace Kova::TesselApi::Vireo::CommandLine {
 
 inline constexpr std::string_view kInitialise = "INITIALISE";
 inline constexpr std::string_view kUnitClear = "UNIT_CLEAR";
+inline constexpr std::string_view kCompileAll = "COMPILE_ALL";
+inline constexpr std::string_view kFunctionInfos = "FUNCTION_LIST";
+inline constexpr std::string_view kFunctionNames = "FUNCTION_LIST(1)";
 
 // "?name;"
 std::string QueryLine(std::string_view name);
@@ -29,6 +32,18 @@ std::string ModifiedAssignmentLine(std::string_view name, std::string_view modif
                                    std::string_view value);
 // name="text"
 std::string TextAssignmentLine(std::string_view name, std::string_view text);
+
+// COMPILE "name"
+std::string CompileLine(std::string_view name);
+// "!name,z": the CRC of a file in the controller's store.
+std::string RemoteCrcLine(std::string_view name);
+// FUNCTION_LIST(mode,"filter"), with ",first" when first or second is not 0 and ",second" when
+// second is not 0; mode 1 lists names, 0 descriptions.
+std::string FunctionListLine(std::uint32_t mode, std::string_view filter, std::uint32_t first, std::uint32_t second);
+// FUNCTION_LIST("name"), the parameter count of a function.
+std::string FunctionParamCountLine(std::string_view name);
+// FUNCTION_LIST("name",index), the type of one of its parameters.
+std::string FunctionParamTypeLine(std::string_view name, std::uint32_t index);
 
 // A number as an assignment writes it: floats with six significant digits ("%g"), integers and
 // truth values in decimal.
