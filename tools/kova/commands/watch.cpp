@@ -1,4 +1,5 @@
-// kova watch: a live view of values, refreshed in place on a terminal, one line per refresh otherwise.
+// kova watch: a live view of values, refreshed in place on a terminal (what changed highlighted), one
+// line per refresh otherwise.
 #include <CLI/CLI.hpp>
 #include <chrono>
 #include <cstdio>
@@ -6,9 +7,9 @@
 #include <thread>
 
 #include "../failures.h"
-#include "../items.h"
 #include "../terminal.h"
 #include "../tool.h"
+#include "../watched_values.h"
 
 namespace KovaTool {
 
@@ -21,32 +22,9 @@ struct WatchOptions {
     std::vector<std::string> items;
 };
 
-struct Row {
-    std::string label;
-    Item item;
-    ParameterAddress address;
-    std::string shown;
-};
-
-// Parameter names are read for every axis given, system parameters otherwise.
-std::vector<Row> Rows(const WatchOptions& options) {
-    std::vector<Row> rows;
-    for (const std::string& text : options.items) {
-        const Item item = ParseItem(text);
-        if (item.kind != Item::Kind::Parameter || options.axes.empty()) {
-            rows.push_back({item.name, item, {}, {}});
-            continue;
-        }
-        for (const std::int32_t axis : options.axes)
-            rows.push_back({item.name + " AXIS(" + std::to_string(axis) + ")", item, {Family::Axis, axis}, {}});
-    }
-    return rows;
-}
-
 void Watch(Tool& tool, const WatchOptions& options) {
     if (options.rate <= 0 || options.rate > 1000) throw UsageError("--rate must be above 0 and at most 1000");
-    std::vector<Row> rows = Rows(options);
-    const kova_context context = tool.Context();
+    WatchedValues watched(tool.Context(), options.items, options.axes);
     const bool live = IsTerminal(stdout) && !tool.json;
     const auto period = std::chrono::duration<double>(1.0 / options.rate);
     const auto start = std::chrono::steady_clock::now();
@@ -55,16 +33,17 @@ void Watch(Tool& tool, const WatchOptions& options) {
         const auto now = std::chrono::steady_clock::now();
         const double elapsed = std::chrono::duration<double>(now - start).count();
         Json::Object values{{"t", elapsed}};
+        const std::vector<WatchedValues::Row>& rows = watched.Refresh();
         std::string out = live && refresh > 0 ? "\x1b[" + std::to_string(rows.size()) + "A" : "";
         if (!live && !tool.json) {
             char stamp[32];
             std::snprintf(stamp, sizeof stamp, "%.2fs", elapsed);
             out = stamp;
         }
-        for (Row& row : rows) {
-            Json value = ReadItem(context, row.item, row.address);
-            std::string text = value.Plain();
-            const bool changed = refresh > 0 && text != row.shown;
+        for (const WatchedValues::Row& row : rows) {
+            Json value = row.Value();
+            const std::string text = value.Plain();
+            const bool changed = refresh > 0 && row.changed;
             if (live) {
                 char label[64];
                 std::snprintf(label, sizeof label, "\r%-24s ", row.label.c_str());
@@ -72,7 +51,6 @@ void Watch(Tool& tool, const WatchOptions& options) {
             } else if (!tool.json) {
                 out += " " + row.label + "=" + text;
             }
-            row.shown = std::move(text);
             values.emplace_back(row.label, std::move(value));
         }
         if (tool.json)
