@@ -1,6 +1,6 @@
-// The simulated controller's command-line interpreter, with the motion engine's commands, on any
-// line: it answers 0 or a controller error number, every printed line ends in CR LF, and the
-// controller keeps working.
+// The simulated controller's language engine (lexer, parser, executor), with the motion engine's
+// commands, on any line: it answers 0 or a controller error number, and the controller keeps
+// answering afterwards.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -24,7 +24,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string reply;
     const int error = simulation.controller.Execute(line, reply);
     if (error < 0 || error > 285) std::abort();
-    if (!reply.empty() && !reply.ends_with("\r\n")) std::abort();
     // Let whatever the line started move a little, so the engine's state is reached too.
     for (int tick = 0; tick < 4; ++tick) simulation.motion.Tick();
     std::string check;
