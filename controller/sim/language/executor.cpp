@@ -18,6 +18,7 @@ void Executor::Run(const Statement& statement) {
     case Statement::Kind::Print: return Print(statement);
     case Statement::Kind::Assign: return Assign(statement);
     case Statement::Kind::Command: return Command(statement);
+    default: throw Error{Errors::kCOMMAND_IS_RUNTIME_ONLY};   // structure runs in programs only
     }
 }
 
@@ -50,12 +51,21 @@ void Executor::Assign(const Statement& statement) {
         c_.vr_[i] = 0;
         return;
     }
-    const double number = Evaluate(*value.value);
+    Store(target, Evaluate(*value.value));
+}
+
+void Executor::Store(const Expression& target, double value) {
     if (target.kind != Expression::Kind::Parameter) {
-        Memory(target) = number;
+        Variable(target) = value;
         return;
     }
-    if (const int error = c_.Assign(*target.parameter, Slot(target), number)) throw Error{error};
+    if (const int error = c_.Assign(*target.parameter, Slot(target), value)) throw Error{error};
+}
+
+bool Executor::Idle(const Expression* axis) {
+    static const ParameterDef* const idle = Controller::Find(Family::Axis, "IDLE");
+    const int which = axis ? static_cast<int>(Index(*axis, static_cast<std::uint32_t>(c_.AxisCount()))) : 0;
+    return c_.Value(*idle, which) != 0;
 }
 
 void Executor::Command(const Statement& statement) {
@@ -76,7 +86,8 @@ double Executor::Evaluate(const Expression& e) {
     case Kind::Binary: return Binary(e);
     case Kind::Parameter: return c_.Value(*e.parameter, Slot(e));
     case Kind::Vr:
-    case Kind::Table: return Memory(e);
+    case Kind::Table:
+    case Kind::Local: return Variable(e);
     case Kind::Input: return c_.InputState(Index(*e.left, kDigitalPoints)) ? 1 : 0;
     case Kind::Output: return c_.outputs_[Index(*e.left, kDigitalPoints)] ? 1 : 0;
     case Kind::AnalogueIn: return c_.analogueIn_[Index(*e.left, kAnalogueChannels)];
@@ -127,9 +138,11 @@ std::uint32_t Executor::Index(const Expression& expression, std::uint32_t count)
     return static_cast<std::uint32_t>(value);
 }
 
-double& Executor::Memory(const Expression& e) {
+// A VR, a TABLE value or a program's variable.
+double& Executor::Variable(const Expression& e) {
     if (e.kind == Expression::Kind::Vr) return c_.vr_[Index(*e.left, kVrSize)];
-    return c_.table_[Index(*e.left, kTableSize)];
+    if (e.kind == Expression::Kind::Table) return c_.table_[Index(*e.left, kTableSize)];
+    return (*locals_)[e.local];
 }
 
 // The axis, process, slot or port a parameter's modifier names; 0 without one.

@@ -1,5 +1,6 @@
 #include "sim/language/lexer.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
@@ -23,9 +24,17 @@ bool EqualsUpper(std::string_view text, std::string_view upper) {
     return true;
 }
 
+bool SameWord(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i]))) return false;
+    return true;
+}
+
 bool Lexer::IsWord(std::string_view upper) const { return kind_ == Token::Word && EqualsUpper(text_, upper); }
 
 void Lexer::Advance() {
+    lineStart_ = kind_ == Token::LineEnd || p_ == 0;
     if (pendingLine_) {
         ++line_;
         pendingLine_ = false;
@@ -50,7 +59,7 @@ void Lexer::Advance() {
         kind_ = Token::Colon;
     } else if (c == '"') {
         const std::size_t close = s_.find_first_of("\"\n", p_ + 1);
-        if (close == std::string_view::npos || s_[close] != '"') throw Error{Errors::kQUOTES_EXPECTED};
+        if (close == std::string_view::npos || s_[close] != '"') Refuse(close, Errors::kQUOTES_EXPECTED);
         kind_ = Token::Text;
         text_ = s_.substr(p_ + 1, close - p_ - 1);
         p_ = close + 1;
@@ -69,6 +78,21 @@ void Lexer::Advance() {
     text_ = s_.substr(start, p_ - start);
 }
 
+// Passes the token that cannot be read, so that reading can go on after it, and refuses it.
+void Lexer::Refuse(std::size_t end, int error) {
+    p_ = std::min(end, s_.size());
+    kind_ = Token::Colon;
+    throw Error{error};
+}
+
+void Lexer::SkipLine() {
+    if (kind_ == Token::LineEnd || kind_ == Token::End) return;
+    const std::size_t end = s_.find('\n', p_);
+    p_ = end == std::string_view::npos ? s_.size() : end;
+    kind_ = Token::Colon;   // not a line end: the next one is still on this line
+    Advance();
+}
+
 // Digits with an optional fraction and exponent; letters glued to them make no number.
 void Lexer::ReadNumber() {
     const std::size_t start = p_;
@@ -81,7 +105,7 @@ void Lexer::ReadNumber() {
     const double value = std::strtod(written.c_str(), &stop);
     if (stop != written.c_str() + written.size() || written.find_first_of("xXpP") != std::string::npos ||
         !std::isfinite(value))
-        throw Error{Errors::kSTART_OF_EXPRESSION_EXPECTED};
+        Refuse(end, Errors::kSTART_OF_EXPRESSION_EXPECTED);
     p_ = end;
     kind_ = Token::Number;
     number_ = value;

@@ -30,15 +30,22 @@ public:
 
     bool IsSymbol(std::string_view symbol) const { return kind_ == Token::Symbol && text_ == symbol; }
     bool IsWord(std::string_view upper) const;
-    // Statements of one line end at ':', a line end or the end of the source.
-    bool AtStatementEnd() const { return kind_ == Token::End || kind_ == Token::LineEnd || kind_ == Token::Colon; }
+    // Statements of one line end at ':', a line end, the end of the source, or the ELSE of a
+    // one-line IF.
+    bool AtStatementEnd() const {
+        return kind_ == Token::End || kind_ == Token::LineEnd || kind_ == Token::Colon || IsWord("ELSE");
+    }
+    bool AtLineStart() const { return lineStart_; }
 
     // Moves to the next token. A quote without its closing quote, or a number the controller
     // cannot read, is refused with the controller's error.
     void Advance();
+    // Moves to the end of the current line.
+    void SkipLine();
 
 private:
     void ReadNumber();
+    [[noreturn]] void Refuse(std::size_t end, int error);
 
     std::string_view s_;
     std::size_t p_ = 0;
@@ -47,8 +54,10 @@ private:
     double number_ = 0;
     int line_ = 1;
     bool pendingLine_ = false;   // the token after a line end is on the next line
+    bool lineStart_ = true;      // the current token is the first of its line
 };
 
 bool EqualsUpper(std::string_view text, std::string_view upper);
+bool SameWord(std::string_view a, std::string_view b);   // in any case
 
 }  // namespace Simulator::Language

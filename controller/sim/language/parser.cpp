@@ -72,6 +72,7 @@ bool Parser::Next(Statement& statement) {
     statement = Statement{};
     statement.line = lex_.Line();
     depth_ = 0;
+    if (Structure(statement)) return true;
     if (lex_.IsSymbol("?")) {
         lex_.Advance();
         Print(statement);
@@ -85,11 +86,109 @@ bool Parser::Next(Statement& statement) {
     } else if (const int command = c_.FindCommand(lex_.Text()); command >= 0) {
         lex_.Advance();
         Command(statement, static_cast<std::size_t>(command));
+    } else if (locals_ && !FindFunction(lex_.Text())) {
+        Assign(statement);
     } else {
         throw Error{Errors::kCOMMAND_NOT_RECOGNISED};
     }
     if (!lex_.AtStatementEnd()) throw Error{Errors::kEXTRA_CHARS_AT_EOLN};
     return true;
+}
+
+// The words that shape a program; false when the statement is none of them.
+bool Parser::Structure(Statement& statement) {
+    using K = Statement::Kind;
+    struct Word {
+        std::string_view word;
+        K kind;
+    };
+    static constexpr Word kWords[] = {
+        {"IF", K::If},         {"ELSEIF", K::ElseIf}, {"ELSE", K::Else},   {"ENDIF", K::EndIf},   {"WHILE", K::While},
+        {"WEND", K::Wend},     {"REPEAT", K::Repeat}, {"UNTIL", K::Until}, {"FOR", K::For},       {"NEXT", K::Next},
+        {"GOTO", K::Goto},     {"GOSUB", K::Gosub},   {"RETURN", K::Return}, {"STOP", K::Stop},   {"WAIT", K::WaitIdle},
+        {"WA", K::Wait}};
+    if (lex_.Kind() != Token::Word) return false;
+    const Word* found = nullptr;
+    for (const Word& word : kWords)
+        if (lex_.IsWord(word.word)) found = &word;
+    if (!found) {
+        // "name:" at the start of a line, for a word the language does not know otherwise.
+        const std::string_view name = lex_.Text();
+        if (!lex_.AtLineStart() || Controller::Find(name) || c_.FindCommand(name) >= 0 || FindFunction(name)) return false;
+        Lexer after = lex_;
+        after.Advance();
+        if (after.Kind() != Token::Colon) return false;
+        statement.kind = K::Label;
+        statement.name = name;
+        lex_ = after;
+        lex_.Advance();
+        return true;
+    }
+    statement.kind = found->kind;
+    lex_.Advance();
+    switch (found->kind) {
+    case K::If:
+    case K::ElseIf:
+        statement.condition = Condition();
+        if (!lex_.IsWord("THEN")) throw Error{Errors::kTHEN_EXPECTED_IN_IF_ELSEIF};
+        lex_.Advance();
+        statement.oneLine = found->kind == K::If && lex_.Kind() != Token::LineEnd && lex_.Kind() != Token::End;
+        // The statements of a one-line IF follow directly, without a ':'.
+        return true;
+    case K::Else: return true;   // likewise
+    case K::While:
+    case K::Until: statement.condition = Condition(); break;
+    case K::For:
+        if (lex_.Kind() != Token::Word) throw Error{Errors::kIDENTIFIER_EXPECTED};
+        statement.target = Target();
+        if (!lex_.IsSymbol("=")) throw Error{Errors::kASSIGNMENT_EXPECTED};
+        lex_.Advance();
+        statement.items.push_back(Item{Expression_(), {}, 0});
+        if (!lex_.IsWord("TO")) throw Error{Errors::kTO_EXPECTED_AFTER_FOR};
+        lex_.Advance();
+        statement.limit = Expression_();
+        if (lex_.IsWord("STEP")) {
+            lex_.Advance();
+            statement.step = Expression_();
+        }
+        break;
+    case K::Next:
+        if (lex_.Kind() == Token::Word) lex_.Advance();   // the loop's variable, optional
+        break;
+    case K::Goto:
+    case K::Gosub: statement.name = LabelName(); break;
+    case K::WaitIdle:
+        if (lex_.IsWord("UNTIL")) {
+            lex_.Advance();
+            statement.kind = K::WaitUntil;
+            statement.condition = Condition();
+        } else if (lex_.IsWord("IDLE")) {
+            lex_.Advance();
+            if (lex_.IsWord("AXIS")) {
+                lex_.Advance();
+                statement.axis = Bracketed();
+            }
+        } else {
+            throw Error{Errors::kUNTIL_IDLE_LOADED_EXPECTED_AFTER_WAIT};
+        }
+        break;
+    case K::Wait: statement.condition = Bracketed(); break;
+    default: break;
+    }
+    if (!lex_.AtStatementEnd()) throw Error{Errors::kEXTRA_CHARS_AT_EOLN};
+    return true;
+}
+
+std::unique_ptr<Expression> Parser::Condition() {
+    if (lex_.AtStatementEnd()) throw Error{Errors::kSTART_OF_EXPRESSION_EXPECTED};
+    return Expression_();
+}
+
+std::string_view Parser::LabelName() {
+    if (lex_.Kind() != Token::Word) throw Error{Errors::kLABEL_EXPECTED};
+    const std::string_view name = lex_.Text();
+    lex_.Advance();
+    return name;
 }
 
 // PRINT items: ',' separates with a tab, ';' joins, and a ';' at the end leaves the line open.
@@ -156,7 +255,22 @@ std::unique_ptr<Expression> Parser::Target() {
     if (lex_.IsWord("TABLE")) return Indexed(Kind::Table);
     const std::string_view name = lex_.Text();
     lex_.Advance();
+    if (IsLocal(name)) return Local(name);
     return ParameterOf(name);
+}
+
+bool Parser::IsLocal(std::string_view name) const {
+    return locals_ && !Controller::Find(name) && !FindFunction(name) && c_.FindCommand(name) < 0;
+}
+
+// A program's variable, numbered in the order the program first names them.
+std::unique_ptr<Expression> Parser::Local(std::string_view name) {
+    auto node = Leaf(Kind::Local);
+    std::size_t i = 0;
+    while (i < locals_->size() && !SameWord(name, (*locals_)[i])) ++i;
+    if (i == locals_->size()) locals_->push_back(name);
+    node->local = i;
+    return node;
 }
 
 // A parameter name with an optional "AXIS(n)", "PROC(n)", "SLOT(n)" or "PORT(n)" behind it, which
@@ -296,6 +410,7 @@ std::unique_ptr<Expression> Parser::Primary() {
     if (const Function* function = FindFunction(lex_.Text())) return Call(*function);
     const std::string_view name = lex_.Text();
     lex_.Advance();
+    if (IsLocal(name)) return Local(name);
     return ParameterOf(name);
 }
 

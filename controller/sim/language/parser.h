@@ -4,6 +4,7 @@
 
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "sim/controller.h"
 #include "sim/language/lexer.h"
@@ -13,8 +14,10 @@ namespace Simulator::Language {
 
 class Parser {
 public:
-    // Commands are resolved among those `controller` has when a statement is read.
-    Parser(const Controller& controller, std::string_view source) : c_(controller), lex_(source) {}
+    // Commands are resolved among those `controller` has when a statement is read. A program's
+    // parser is given the list of its variables: a word the language does not know names one.
+    Parser(const Controller& controller, std::string_view source, std::vector<std::string_view>* locals = nullptr)
+        : c_(controller), lex_(source), locals_(locals) {}
 
     struct Symbolic {
         std::string_view symbol;
@@ -23,14 +26,22 @@ public:
 
     // Reads the next statement into `statement`; false at the end of the source. Throws Error.
     bool Next(Statement& statement);
+    // After a refused statement: goes on with the next line.
+    void SkipLine() { lex_.SkipLine(); }
+    int Line() const { return lex_.Line(); }
 
 private:
+    bool Structure(Statement& statement);
+    std::unique_ptr<Expression> Condition();
+    std::string_view LabelName();
     void Print(Statement& statement);
     void Assign(Statement& statement);
     void Command(Statement& statement, std::size_t command);
     Item ItemOrText();
     std::unique_ptr<Expression> Target();
     std::unique_ptr<Expression> ParameterOf(std::string_view name);
+    std::unique_ptr<Expression> Local(std::string_view name);
+    bool IsLocal(std::string_view name) const;
     std::unique_ptr<Expression> Indexed(Expression::Kind kind);
     std::unique_ptr<Expression> Bracketed();
     std::unique_ptr<Expression> Expression_();
@@ -50,6 +61,7 @@ private:
 
     const Controller& c_;
     Lexer lex_;
+    std::vector<std::string_view>* locals_;
     int depth_ = 0;
     static constexpr int kMaxDepth = 256;
 };

@@ -29,12 +29,14 @@ struct Expression {
         AnalogueIn,   // AIN(left)
         AnalogueOut,  // AOUT(left)
         Call,         // `function` of `arguments`
+        Local,        // the program's variable number `local`
     };
     Kind kind = Kind::Number;
     Operator op = Operator::Add;
     double number = 0;
     const ParameterDef* parameter = nullptr;
     const Function* function = nullptr;
+    std::size_t local = 0;
     std::unique_ptr<Expression> left;
     std::unique_ptr<Expression> right;
     std::vector<std::unique_ptr<Expression>> arguments;
@@ -53,6 +55,30 @@ struct Statement {
         Print,     // `items` in order; a line end unless the last is ';'
         Assign,    // `target` = `items[0]`
         Command,   // commands[`command`] with `items` as arguments and `axis` as its AXIS(n)
+        // Structure, as read: a program's compiler turns it into the jumps below.
+        If,        // IF `condition` THEN; `oneLine` when statements follow on its line
+        ElseIf,    // ELSEIF `condition` THEN
+        Else,
+        EndIf,
+        While,     // WHILE `condition`
+        Wend,
+        Repeat,
+        Until,     // UNTIL `condition`
+        For,       // FOR `target` = `items[0]` TO `limit` [STEP `step`]
+        Next,
+        Label,     // `name`:
+        Goto,      // GOTO `name`
+        Gosub,     // GOSUB `name`
+        Return,
+        Stop,
+        WaitIdle,  // WAIT IDLE [AXIS(`axis`)]
+        WaitUntil, // WAIT UNTIL `condition`
+        Wait,      // WA(`condition`) milliseconds
+        // What the compiler makes of structure.
+        Jump,          // to `jump`
+        JumpUnless,    // to `jump` when `condition` is false
+        ForCheck,      // to `jump` when `target` has passed `limit` in the direction of `step`
+        ForStep,       // `target` += `step`, then to `jump`
     };
     Kind kind = Kind::Print;
     int line = 1;
@@ -60,6 +86,12 @@ struct Statement {
     std::unique_ptr<Expression> target;   // Parameter, Vr or Table
     std::size_t command = 0;
     std::unique_ptr<Expression> axis;
+    std::unique_ptr<Expression> condition;
+    std::unique_ptr<Expression> limit;
+    std::unique_ptr<Expression> step;   // null: 1
+    std::string_view name;
+    bool oneLine = false;
+    std::size_t jump = 0;
 };
 
 }  // namespace Simulator::Language
