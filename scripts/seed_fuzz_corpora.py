@@ -45,4 +45,4 @@ write("reply_readers", [b"\x0a" + r for r in replies] + [b"\x10FFFFFFFF", b"\x24
 write("by_line_reply_parser", [b"\x01" + r for r in replies] + [b"\x07ok\n!bad\nlater\n\n"])
 templates = literals("error_templates_test.cpp")
 write("text_template", [error_record(kind) + t for t in templates for kind in (1, 4, 12)])
-write("interpreter", literals("sim_controller_test.cpp", "sim_motion_test.cpp"))
+write("interpreter", literals("sim_controller_test.cpp", "sim_motion_test.cpp", "sim_language_test.cpp"))

@@ -221,6 +221,20 @@ TEST(SimCommands, AddedCommandsReceiveTextsAndWriteReplies) {
     EXPECT_EQ(Send(c, "GREET \"x\" 2").status, Errors::kEXTRA_CHARS_AT_EOLN);
 }
 
+TEST(SimReplies, ALineSentAgainRunsAgainOnTodaysValues) {
+    Controller c;
+    for (int i = 1; i <= 3; ++i) EXPECT_EQ(Send(c, "VR(1)=VR(1)+1:?VR(1);").reply, std::to_string(i));
+    EXPECT_EQ(Send(c, "?1/VR(2)").status, Errors::kDIVISION_BY_ZERO);
+    ASSERT_EQ(Send(c, "VR(2)=4").status, 0);
+    EXPECT_EQ(Send(c, "?1/VR(2)").reply, "0.2500\r\n");
+    EXPECT_EQ(Send(c, "SHOUT").status, Errors::kCOMMAND_NOT_RECOGNISED);
+    c.AddCommand("SHOUT", [](Simulator::CommandCall& call) {
+        call.reply += "!";
+        return 0;
+    });
+    EXPECT_EQ(Send(c, "SHOUT").reply, "!");
+}
+
 TEST(SimConfiguration, TheNumberOfAxesIsConfigurable) {
     Controller c(Simulator::Configuration{4});
     EXPECT_EQ(Send(c, "?LAST_AXIS").reply, "3\r\n");

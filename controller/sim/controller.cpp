@@ -7,10 +7,8 @@
 #include <iterator>
 
 #include "kova/parameters/value_types.h"
-#include "sim/language/error.h"
+#include "sim/language/command_lines.h"
 #include "sim/language/lexer.h"
-#include "sim/language/executor.h"
-#include "sim/language/parser.h"
 #include "tagged_kinds.h"
 
 namespace Simulator {
@@ -91,7 +89,8 @@ Controller::Controller(Configuration configuration)
       invert_(kDigitalPoints),
       outputs_(kDigitalPoints),
       analogueIn_(kAnalogueChannels),
-      analogueOut_(kAnalogueChannels) {
+      analogueOut_(kAnalogueChannels),
+      lines_(std::make_unique<Language::CommandLines>()) {
     offsets_.reserve(std::size(kParameters) + 1);
     offsets_.push_back(0);
     for (const ParameterDef& row : kParameters)
@@ -100,6 +99,8 @@ Controller::Controller(Configuration configuration)
     Initialise();
     AddOwnCommands();
 }
+
+Controller::~Controller() = default;
 
 bool CommandCall::Numbers(std::vector<double>& values) const {
     values.clear();
@@ -177,20 +178,13 @@ void Controller::Initialise() {
 int Controller::Execute(std::string_view line, std::string& reply) {
     std::lock_guard lock(mutex_);
     reply.clear();
-    try {
-        Language::Parser parser(*this, line);
-        Language::Executor executor(*this, reply);
-        Language::Statement statement;
-        while (parser.Next(statement)) executor.Run(statement);
-        return 0;
-    } catch (const Language::Error& refused) {
-        return refused.number;
-    }
+    return lines_->Run(*this, line, reply);
 }
 
 void Controller::AddCommand(std::string_view name, Command command) {
     std::lock_guard lock(mutex_);
     commands_.push_back({std::string(name), std::move(command)});
+    lines_->Forget();
 }
 
 int Controller::FindCommand(std::string_view name) const {

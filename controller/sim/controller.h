@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <string_view>
@@ -51,6 +52,7 @@ struct Configuration {
 };
 
 namespace Language {
+class CommandLines;
 class Executor;
 }
 
@@ -74,6 +76,7 @@ struct CommandCall {
 class Controller {
 public:
     explicit Controller(Configuration configuration = {});
+    ~Controller();
 
     // Runs one command line (statements separated by ':'). Returns 0, or the controller error
     // number of the statement that was refused; `reply` then holds what ran before it printed.
@@ -149,6 +152,7 @@ private:
     std::vector<std::int32_t> analogueIn_;
     std::vector<std::int32_t> analogueOut_;
     std::vector<NamedCommand> commands_;
+    std::unique_ptr<Language::CommandLines> lines_;
 };
 
 }  // namespace Simulator

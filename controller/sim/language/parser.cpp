@@ -114,10 +114,11 @@ bool Parser::Structure(Statement& statement) {
     if (!found) {
         // "name:" at the start of a line, for a word the language does not know otherwise.
         const std::string_view name = lex_.Text();
-        if (!lex_.AtLineStart() || Controller::Find(name) || c_.FindCommand(name) >= 0 || FindFunction(name)) return false;
+        if (!lex_.AtLineStart()) return false;
         Lexer after = lex_;
         after.Advance();
-        if (after.Kind() != Token::Colon) return false;
+        if (after.Kind() != Token::Colon || Controller::Find(name) || c_.FindCommand(name) >= 0 || FindFunction(name))
+            return false;
         statement.kind = K::Label;
         statement.name = name;
         lex_ = after;
