@@ -120,6 +120,7 @@ TEST(SimCompiler, BrokenProgramsGetOneMessagePerFaultWithItsLine) {
               (std::vector<Message>{{K::Error, 1, Errors::kCANNOT_NEST_ONE_LINE_IF},
                                     {K::Error, 2, Errors::kIDENTIFIER_EXPECTED},
                                     {K::Error, 3, Errors::kUNTIL_IDLE_LOADED_EXPECTED_AFTER_WAIT}}));
+    EXPECT_EQ(Messages("1x = 2\nPRINT 1"), (std::vector<Message>{{K::Error, 1, Errors::kSTART_OF_EXPRESSION_EXPECTED}}));
     EXPECT_TRUE(Messages("start:\n  VR(0) = 1 ' set\n  GOTO start").empty());
 }
 

@@ -19,7 +19,9 @@ enum class Token {
 
 class Lexer {
 public:
-    explicit Lexer(std::string_view source) : s_(source) { Advance(); }
+    // Before the first Advance the lexer stands as after a ':', so reading the first token,
+    // which can be refused, is the reader's first step.
+    explicit Lexer(std::string_view source) : s_(source) {}
 
     Token Kind() const { return kind_; }
     // The word, the symbol, the text inside the quotes, or the number as written.
@@ -49,7 +51,7 @@ private:
 
     std::string_view s_;
     std::size_t p_ = 0;
-    Token kind_ = Token::End;
+    Token kind_ = Token::Colon;
     std::string_view text_;
     double number_ = 0;
     int line_ = 1;
