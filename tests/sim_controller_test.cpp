@@ -258,6 +258,7 @@ TEST(SimReplies, EveryPrintedLineEndsInCrLfAndEmptyLinesAreFine) {
     EXPECT_EQ(Send(c, " : ").status, 0);
     const std::string reply = Send(c, "?1:?2:PRINT").reply;
     EXPECT_EQ(reply, "1\r\n2\r\n\r\n");
+    EXPECT_EQ(Send(c, "PRINT:?1").reply, "\r\n1\r\n");
     EXPECT_EQ(Simulator::FormatNumber(std::numeric_limits<double>::infinity()), "#INVALID_INF");
 }
 

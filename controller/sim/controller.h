@@ -80,7 +80,8 @@ public:
 
     // Runs one command line (statements separated by ':'). Returns 0, or the controller error
     // number of the statement that was refused; `reply` then holds what ran before it printed.
-    // Every printed line ends in CR LF.
+    // A PRINT ends its line in CR LF unless its last item is followed by ";" (?NAME; answers
+    // exactly the value).
     int Execute(std::string_view line, std::string& reply);
 
     // Direct access for the library's functions; same status numbers as the command lines.

@@ -59,6 +59,17 @@ struct IndexedWord {
 constexpr IndexedWord kIndexed[] = {{"VR", Kind::Vr},           {"TABLE", Kind::Table},       {"IN", Kind::Input},
                                 {"OP", Kind::Output},       {"AIN", Kind::AnalogueIn},    {"AOUT", Kind::AnalogueOut}};
 
+// Words of the language that name no parameter, command or function.
+bool Reserved(std::string_view word) {
+    static constexpr std::string_view kWords[] = {"PRINT", "VR",  "TABLE", "IN",   "OP",   "AIN",  "AOUT",
+                                                  "TRUE",  "FALSE", "ON",  "OFF",  "AND",  "OR",   "XOR",
+                                                  "NOT",   "MOD", "THEN",  "TO",   "STEP", "IDLE", "AXIS",
+                                                  "PROC",  "SLOT", "PORT"};
+    for (std::string_view reserved : kWords)
+        if (EqualsUpper(word, reserved)) return true;
+    return false;
+}
+
 }  // namespace
 
 // Nesting is bounded so that a hostile line cannot exhaust the stack.
@@ -117,7 +128,8 @@ bool Parser::Structure(Statement& statement) {
         if (!lex_.AtLineStart()) return false;
         Lexer after = lex_;
         after.Advance();
-        if (after.Kind() != Token::Colon || Controller::Find(name) || c_.FindCommand(name) >= 0 || FindFunction(name))
+        if (after.Kind() != Token::Colon || Reserved(name) || Controller::Find(name) || c_.FindCommand(name) >= 0 ||
+            FindFunction(name))
             return false;
         statement.kind = K::Label;
         statement.name = name;
