@@ -193,3 +193,41 @@ TEST(SimCommandLine, StructureIsForProgramsOnly) {
 }
 
 }  // namespace
+
+namespace {
+
+std::string Reply(Controller& c, const std::string& line, int expected = 0) {
+    std::string reply;
+    EXPECT_EQ(c.Execute(line, reply), expected) << line;
+    return reply;
+}
+
+TEST(SimFunctionList, InfoLinesNameIndexGroupParametersAndResult) {
+    Controller c;
+    const std::string all = Reply(c, "FUNCTION_LIST");
+    EXPECT_EQ(all.substr(0, all.find('\n') + 1), "ABS[0]:MATH(X:FLOAT):FLOAT\r\n");
+    EXPECT_NE(all.find("\r\nATAN2[8]:MATH(Y:FLOAT,X:FLOAT):FLOAT\r\n"), std::string::npos);
+    EXPECT_EQ(all, Reply(c, "FUNCTION_LIST(0)"));
+    EXPECT_EQ(Reply(c, "FUNCTION_LIST(0,\"at\")"), "ATAN[7]:MATH(X:FLOAT):FLOAT\r\nATAN2[8]:MATH(Y:FLOAT,X:FLOAT):FLOAT\r\n");
+    EXPECT_EQ(Reply(c, "FUNCTION_LIST(0,\"nothing\")"), "");
+}
+
+TEST(SimFunctionList, NamesFilteredAndPaged) {
+    Controller c;
+    EXPECT_EQ(Reply(c, "FUNCTION_LIST(1,\"A\")"), "ABS\r\nASIN\r\nACOS\r\nATAN\r\nATAN2\r\n");
+    EXPECT_EQ(Reply(c, "FUNCTION_LIST(1,\"A\",1,2)"), "ASIN\r\nACOS\r\n");
+    EXPECT_EQ(Reply(c, "FUNCTION_LIST(1,\"A\",4)"), "ATAN2\r\n");
+    EXPECT_EQ(Reply(c, "FUNCTION_LIST(1,\"\",0,1)"), "ABS\r\n");
+    Reply(c, "FUNCTION_LIST(2)", Errors::kPARAMETER_OUT_OF_RANGE);
+    Reply(c, "FUNCTION_LIST(1,2)", Errors::kPARAMETER_OUT_OF_RANGE);
+}
+
+TEST(SimFunctionList, ParameterCountAndTypesOfOneFunction) {
+    Controller c;
+    EXPECT_EQ(Reply(c, "FUNCTION_LIST(\"atan2\")"), "2\r\n");
+    EXPECT_EQ(Reply(c, "FUNCTION_LIST(\"ATAN2\",1)"), "FLOAT\r\n");
+    Reply(c, "FUNCTION_LIST(\"ATAN2\",2)", Errors::kPARAMETER_OUT_OF_RANGE);
+    Reply(c, "FUNCTION_LIST(\"WIDGET\")", Errors::kCOMMAND_NOT_RECOGNISED);
+}
+
+}  // namespace

@@ -8,6 +8,7 @@
 
 #include "kova/parameters/value_types.h"
 #include "sim/language/command_lines.h"
+#include "sim/language/function_list.h"
 #include "sim/language/lexer.h"
 #include "tagged_kinds.h"
 
@@ -123,6 +124,7 @@ void Controller::AddOwnCommands() {
         Value(*Find("SYSTEM_ERROR"), 0) = 0;
         return 0;
     });
+    AddCommand("FUNCTION_LIST", Language::FunctionList);
     // OP(output, state)
     AddCommand("OP", [this](CommandCall& call) {
         std::vector<double> values;
