@@ -1,6 +1,8 @@
 // What the module adds to a command line and a version read, against calling the stand-in itself.
 #include <benchmark/benchmark.h>
 
+#include <string>
+#include <vector>
 
 #include "kova/tesselapi.h"
 #include "open_session.h"
@@ -21,6 +23,19 @@ void ExecuteDirect(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(vireo_api_execute(kCommand));
 }
 BENCHMARK(ExecuteDirect);
+
+// Lines the controller has not seen yet: more distinct lines than it keeps parsed.
+void ExecuteDistinctLines(benchmark::State& state) {
+    OpenSession();
+    std::vector<std::string> lines;
+    for (int i = 0; i < 1000; ++i) lines.push_back("VR(" + std::to_string(i) + ")=1");
+    std::size_t next = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(vireo_api_execute(lines[next].c_str()));
+        next = (next + 1) % lines.size();
+    }
+}
+BENCHMARK(ExecuteDistinctLines);
 
 void FirmwareVersionThroughModule(benchmark::State& state) {
     kova_context context = OpenSession();

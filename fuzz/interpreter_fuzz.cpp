@@ -1,12 +1,17 @@
-// The simulated controller's command-line interpreter, with the motion engine's commands, on any
-// line: it answers 0 or a controller error number, every printed line ends in CR LF, and the
-// controller keeps working.
+// The simulated controller's language engine (lexer, parser, compiler, executor), with the motion
+// engine's commands, on any input: as a command line it answers 0 or a controller error number;
+// as a program it compiles with messages that carry controller error numbers and runs a bounded
+// slice; the controller keeps answering afterwards.
 #include <cstdint>
 #include <cstdlib>
+#include <memory>
+#include <mutex>
 #include <string>
 #include <string_view>
 
 #include "sim/controller.h"
+#include "sim/language/process.h"
+#include "sim/language/program.h"
 #include "sim/motion.h"
 
 namespace {
@@ -24,7 +29,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string reply;
     const int error = simulation.controller.Execute(line, reply);
     if (error < 0 || error > 285) std::abort();
-    if (!reply.empty() && !reply.ends_with("\r\n")) std::abort();
+    auto program = std::make_shared<Simulator::Language::Program>();
+    Simulator::Language::Compile(simulation.controller, std::string(line), *program);
+    for (const auto& message : program->messages)
+        if (message.number <= 0 || message.number > 285 || message.line < 1) std::abort();
+    if (program->Runnable()) {
+        Simulator::Language::Process process(program);
+        std::lock_guard lock(simulation.controller.Mutex());
+        process.Step(simulation.controller, 0, 1000, reply);
+    }
     // Let whatever the line started move a little, so the engine's state is reached too.
     for (int tick = 0; tick < 4; ++tick) simulation.motion.Tick();
     std::string check;

@@ -67,7 +67,7 @@ TEST_F(MotionSession, AnAbsoluteMoveClimbsAndSettlesAtItsTargetAndABadAxisIsRefu
     double byName = 0;
     EXPECT_EQ(kova_GetAxisParameterDoubleValue(context, "DPOS", 0, &byName), 0u);
     EXPECT_DOUBLE_EQ(byName, 100);
-    EXPECT_EQ(Reply("?DPOS AXIS(0);"), "100\r\n");
+    EXPECT_EQ(Reply("?DPOS AXIS(0);"), "100");
     EXPECT_EQ(Reply("PRINT DPOS AXIS(0)"), "100\r\n");
 
     EXPECT_EQ(kova_MoveAbs(context, 1.0, 99), 0x8100000011u);   // the library's own refusal of the axis

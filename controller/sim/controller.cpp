@@ -7,11 +7,15 @@
 #include <iterator>
 
 #include "kova/parameters/value_types.h"
-#include "sim/interpreter.h"
+#include "sim/language/command_lines.h"
+#include "sim/language/function_list.h"
+#include "sim/language/lexer.h"
 #include "tagged_kinds.h"
 
 namespace Simulator {
 namespace {
+
+using Language::EqualsUpper;
 
 // The parameters the controller knows: the module's own tables, so both sides agree on names,
 // identifiers and which values are read-only.
@@ -58,13 +62,6 @@ double StartValueOf(std::string_view name) {
     return 0;
 }
 
-bool EqualsUpper(std::string_view a, std::string_view upper) {
-    if (a.size() != upper.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::toupper(static_cast<unsigned char>(a[i])) != upper[i]) return false;
-    return true;
-}
-
 std::size_t RowOf(const ParameterDef& def) { return static_cast<std::size_t>(&def - kParameters); }
 
 bool InRange(std::uint32_t first, std::uint32_t count, std::size_t size) {
@@ -93,13 +90,49 @@ Controller::Controller(Configuration configuration)
       invert_(kDigitalPoints),
       outputs_(kDigitalPoints),
       analogueIn_(kAnalogueChannels),
-      analogueOut_(kAnalogueChannels) {
+      analogueOut_(kAnalogueChannels),
+      lines_(std::make_unique<Language::CommandLines>()) {
     offsets_.reserve(std::size(kParameters) + 1);
     offsets_.push_back(0);
     for (const ParameterDef& row : kParameters)
         offsets_.push_back(offsets_.back() + static_cast<std::size_t>(SlotCount(row.family)));
     values_.resize(offsets_.back());
     Initialise();
+    AddOwnCommands();
+}
+
+Controller::~Controller() = default;
+
+bool CommandCall::Numbers(std::vector<double>& values) const {
+    values.clear();
+    for (const Argument& argument : arguments) {
+        if (argument.is_text) return false;
+        values.push_back(argument.number);
+    }
+    return true;
+}
+
+void Controller::AddOwnCommands() {
+    AddCommand("INITIALISE", [this](CommandCall& call) {
+        if (!call.arguments.empty()) return Errors::kEXTRA_CHARS_AT_EOLN;
+        Initialise();
+        return 0;
+    });
+    // Clears the latched unit errors; the simulation keeps none but the system error word.
+    AddCommand("UNIT_CLEAR", [this](CommandCall& call) {
+        if (!call.arguments.empty()) return Errors::kEXTRA_CHARS_AT_EOLN;
+        Value(*Find("SYSTEM_ERROR"), 0) = 0;
+        return 0;
+    });
+    AddCommand("FUNCTION_LIST", Language::FunctionList);
+    // OP(output, state)
+    AddCommand("OP", [this](CommandCall& call) {
+        std::vector<double> values;
+        if (!call.Numbers(values) || values.size() != 2) return Errors::kPARAMETER_OUT_OF_RANGE;
+        if (!(values[0] >= 0 && values[0] < kDigitalPoints)) return Errors::kPARAMETER_OUT_OF_RANGE;
+        outputs_[static_cast<std::size_t>(values[0])] = values[1] != 0;
+        return 0;
+    });
 }
 
 int Controller::SlotCount(Family family) const {
@@ -147,18 +180,19 @@ void Controller::Initialise() {
 int Controller::Execute(std::string_view line, std::string& reply) {
     std::lock_guard lock(mutex_);
     reply.clear();
-    return Interpreter(*this, line, reply).Run();
+    return lines_->Run(*this, line, reply);
 }
 
 void Controller::AddCommand(std::string_view name, Command command) {
     std::lock_guard lock(mutex_);
     commands_.push_back({std::string(name), std::move(command)});
+    lines_->Forget();
 }
 
-const Controller::Command* Controller::FindCommand(std::string_view name) const {
-    for (const NamedCommand& named : commands_)
-        if (EqualsUpper(name, named.name)) return &named.command;
-    return nullptr;
+int Controller::FindCommand(std::string_view name) const {
+    for (std::size_t i = 0; i < commands_.size(); ++i)
+        if (EqualsUpper(name, commands_[i].name)) return static_cast<int>(i);
+    return -1;
 }
 
 const ParameterDef* Controller::Checked(Family family, std::uint32_t id, int index, int& status) const {

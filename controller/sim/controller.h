@@ -1,10 +1,11 @@
 // The simulated controller behind the stand-in vireo_api_x64: a parameter store, VR and TABLE
-// memory, digital and analogue I/O, and an interpreter for the command lines the connection
-// module sends. Other parts (the motion engine) add commands of their own.
+// memory, digital and analogue I/O, and the language engine that runs the command lines the
+// connection module sends. Other parts (the motion engine) add commands of their own.
 #pragma once
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <string_view>
@@ -50,19 +51,37 @@ struct Configuration {
     int axes = kDefaultAxisCount;
 };
 
-// A statement the interpreter hands to an added command: "NAME(v1, v2, ...) AXIS(n)".
+namespace Language {
+class CommandLines;
+class Executor;
+}
+
+// One argument of a command: a number, or a quoted text when `is_text`.
+struct Argument {
+    double number = 0;
+    std::string_view text;   // valid during the call
+    bool is_text = false;
+};
+
+// A statement the language engine hands to an added command: "NAME(a, b, ...) AXIS(n)".
 struct CommandCall {
-    std::vector<double> values;
-    int axis = -1;   // -1: no AXIS(n) given
+    std::vector<Argument> arguments;
+    int axis = -1;        // -1: no AXIS(n) given
+    std::string& reply;   // what the command prints; lines end in CR LF
+
+    // The arguments as numbers; false when one is a text.
+    bool Numbers(std::vector<double>& values) const;
 };
 
 class Controller {
 public:
     explicit Controller(Configuration configuration = {});
+    ~Controller();
 
     // Runs one command line (statements separated by ':'). Returns 0, or the controller error
     // number of the statement that was refused; `reply` then holds what ran before it printed.
-    // Every printed line ends in CR LF.
+    // A PRINT ends its line in CR LF unless its last item is followed by ";" (?NAME; answers
+    // exactly the value).
     int Execute(std::string_view line, std::string& reply);
 
     // Direct access for the library's functions; same status numbers as the command lines.
@@ -89,12 +108,15 @@ public:
     // Parameters back to their initial values (INITIALISE); memory and I/O are kept.
     void Initialise();
 
-    // A command for statements the interpreter does not know itself. It runs with the
+    // A command for statements the language does not know itself. It runs with the
     // controller's lock held and answers 0 or a controller error number.
-    using Command = std::function<int(const CommandCall&)>;
+    using Command = std::function<int(CommandCall&)>;
     void AddCommand(std::string_view name, Command command);
+    // The command's number for RunCommand, or -1 when none has that name (in any case).
+    int FindCommand(std::string_view name) const;
+    int RunCommand(std::size_t command, CommandCall& call) const { return commands_[command].command(call); }
 
-    // For parts that run beside the interpreter, such as a servo tick: they hold Mutex() while
+    // For parts that run beside the language engine, such as a servo tick: they hold Mutex() while
     // they use Value().
     std::mutex& Mutex() const { return mutex_; }
     double& Value(const ParameterDef& def, int index);
@@ -106,13 +128,13 @@ public:
     static const ParameterDef* Find(Family family, std::uint32_t id);
 
 private:
-    friend class Interpreter;
+    friend class Language::Executor;
     struct NamedCommand {
         std::string name;
         Command command;
     };
 
-    const Command* FindCommand(std::string_view name) const;
+    void AddOwnCommands();
     bool InputState(std::uint32_t input) const { return inputs_[input] != invert_[input]; }
     const ParameterDef* Checked(Family family, std::uint32_t id, int index, int& status) const;
     // Writes a parameter as an application may (not read-only, within its kind's width); with the
@@ -131,6 +153,7 @@ private:
     std::vector<std::int32_t> analogueIn_;
     std::vector<std::int32_t> analogueOut_;
     std::vector<NamedCommand> commands_;
+    std::unique_ptr<Language::CommandLines> lines_;
 };
 
 }  // namespace Simulator

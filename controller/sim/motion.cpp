@@ -549,7 +549,7 @@ int MotionEngine::SetBaseLocked(std::span<const int> axes) {
     return 0;
 }
 
-// --- The calls from outside the interpreter ------------------------------------------------------
+// --- The calls from outside the language engine ------------------------------------------------------
 
 int MotionEngine::Move(int base_axis, std::span<const double> values, Target target, Profile profile) {
     std::lock_guard lock(c_.Mutex());
@@ -644,57 +644,67 @@ std::vector<int> MotionEngine::Base() const {
 }
 
 // --- Command lines -------------------------------------------------------------------------------
-// The interpreter runs these with the lock held. Without AXIS(n) they act on the first base axis.
+// The language engine runs these with the lock held. Without AXIS(n) they act on the first base axis.
 
 void MotionEngine::RegisterCommands() {
+    using Values = std::vector<double>;
     const auto axisOf = [this](const CommandCall& call) { return call.axis >= 0 ? call.axis : FirstBaseAxis(); };
-    const auto linear = [this, axisOf](Target target, Profile profile, MoveType type) {
-        return [=, this](const CommandCall& call) { return MoveLocked(axisOf(call), call.values, target, profile, type); };
+    // Motion commands take numbers only.
+    const auto add = [this](std::string_view name, auto body) {
+        c_.AddCommand(name, [body](CommandCall& call) {
+            Values values;
+            return call.Numbers(values) ? body(call, values) : Errors::kINVALID_MIX_OF_DATA_TYPES;
+        });
     };
-    c_.AddCommand("MOVE", linear(Target::Relative, Profile::Normal, MoveType::MoveRel));
-    c_.AddCommand("MOVEABS", linear(Target::Absolute, Profile::Normal, MoveType::MoveAbs));
-    c_.AddCommand("MOVESP", linear(Target::Relative, Profile::Forced, MoveType::MoveRel));
-    c_.AddCommand("MOVEABSSP", linear(Target::Absolute, Profile::Forced, MoveType::MoveAbs));
-    c_.AddCommand("FORWARD", [this, axisOf](const CommandCall& call) {
-        return call.values.empty() ? ForwardLocked(axisOf(call), MoveType::Forward) : kRefused;
+    const auto linear = [this, axisOf](Target target, Profile profile, MoveType type) {
+        return [=, this](const CommandCall& call, const Values& values) {
+            return MoveLocked(axisOf(call), values, target, profile, type);
+        };
+    };
+    add("MOVE", linear(Target::Relative, Profile::Normal, MoveType::MoveRel));
+    add("MOVEABS", linear(Target::Absolute, Profile::Normal, MoveType::MoveAbs));
+    add("MOVESP", linear(Target::Relative, Profile::Forced, MoveType::MoveRel));
+    add("MOVEABSSP", linear(Target::Absolute, Profile::Forced, MoveType::MoveAbs));
+    add("FORWARD", [this, axisOf](const CommandCall& call, const Values& values) {
+        return values.empty() ? ForwardLocked(axisOf(call), MoveType::Forward) : kRefused;
     });
-    c_.AddCommand("REVERSE", [this, axisOf](const CommandCall& call) {
-        return call.values.empty() ? ForwardLocked(axisOf(call), MoveType::Reverse) : kRefused;
+    add("REVERSE", [this, axisOf](const CommandCall& call, const Values& values) {
+        return values.empty() ? ForwardLocked(axisOf(call), MoveType::Reverse) : kRefused;
     });
-    c_.AddCommand("CANCEL", [this, axisOf](const CommandCall& call) {
-        return call.values.empty() ? CancelLocked(axisOf(call)) : kRefused;
+    add("CANCEL", [this, axisOf](const CommandCall& call, const Values& values) {
+        return values.empty() ? CancelLocked(axisOf(call)) : kRefused;
     });
-    c_.AddCommand("RAPIDSTOP", [this](const CommandCall& call) {
+    add("RAPIDSTOP", [this](const CommandCall&, const Values& values) {
         int mode = 0;
-        if (call.values.size() > 1 || (call.values.size() == 1 && !Whole(call.values[0], 0, 2, mode))) return kRefused;
+        if (values.size() > 1 || (values.size() == 1 && !Whole(values[0], 0, 2, mode))) return kRefused;
         return RapidStopLocked(mode);
     });
-    c_.AddCommand("HALT", [this](const CommandCall& call) { return call.values.empty() ? RapidStopLocked(0) : kRefused; });
-    c_.AddCommand("DEFPOS", [this, axisOf](const CommandCall& call) { return DefPosLocked(axisOf(call), call.values); });
-    c_.AddCommand("DATUM", [this, axisOf](const CommandCall& call) {
+    add("HALT", [this](const CommandCall&, const Values& values) { return values.empty() ? RapidStopLocked(0) : kRefused; });
+    add("DEFPOS", [this, axisOf](const CommandCall& call, const Values& values) { return DefPosLocked(axisOf(call), values); });
+    add("DATUM", [this, axisOf](const CommandCall& call, const Values& values) {
         int mode = 0;
-        if (call.values.size() != 1 || !Whole(call.values[0], 0, 6, mode)) return kRefused;
+        if (values.size() != 1 || !Whole(values[0], 0, 6, mode)) return kRefused;
         return DatumLocked(axisOf(call), mode);
     });
-    c_.AddCommand("BASE", [this](const CommandCall& call) {
-        std::vector<int> axes(call.values.size());
+    add("BASE", [this](const CommandCall&, const Values& values) {
+        std::vector<int> axes(values.size());
         for (std::size_t i = 0; i < axes.size(); ++i)
-            if (!Whole(call.values[i], 0, axisCount_ - 1, axes[i])) return kRefused;
+            if (!Whole(values[i], 0, axisCount_ - 1, axes[i])) return kRefused;
         return SetBaseLocked(axes);
     });
-    c_.AddCommand("CONNECT", [this, axisOf](const CommandCall& call) {
+    add("CONNECT", [this, axisOf](const CommandCall& call, const Values& values) {
         int driving = 0;
-        if (call.values.size() != 2 || !Whole(call.values[1], 0, axisCount_ - 1, driving)) return kRefused;
-        return ConnectLocked(axisOf(call), call.values[0], driving);
+        if (values.size() != 2 || !Whole(values[1], 0, axisCount_ - 1, driving)) return kRefused;
+        return ConnectLocked(axisOf(call), values[0], driving);
     });
-    c_.AddCommand("MOVECIRC", [this, axisOf](const CommandCall& call) {
+    add("MOVECIRC", [this, axisOf](const CommandCall& call, const Values& values) {
         int direction = 0;
-        if (call.values.size() != 5 || !Whole(call.values[4], 0, 1, direction)) return kRefused;
-        const Arc arc{call.values[0], call.values[1], call.values[2], call.values[3], direction, 0};
+        if (values.size() != 5 || !Whole(values[4], 0, 1, direction)) return kRefused;
+        const Arc arc{values[0], values[1], values[2], values[3], direction, 0};
         return ArcLocked(axisOf(call), arc, Profile::Normal, MoveType::MoveCirc);
     });
-    c_.AddCommand("MOVEMODIFY", [this, axisOf](const CommandCall& call) {
-        return call.values.size() == 1 ? MoveModifyLocked(axisOf(call), call.values[0]) : kRefused;
+    add("MOVEMODIFY", [this, axisOf](const CommandCall& call, const Values& values) {
+        return values.size() == 1 ? MoveModifyLocked(axisOf(call), values[0]) : kRefused;
     });
 }
 
