@@ -85,7 +85,7 @@ std::string FormatNumber(double value) {
 Controller::Controller(Configuration configuration)
     : axes_(std::max(1, configuration.axes)),
       vr_(kVrSize, 0.0),
-      table_(kTableSize, 0.0),
+      table_(kTableSize),
       inputs_(kDigitalPoints),
       invert_(kDigitalPoints),
       outputs_(kDigitalPoints),

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "kova/parameters/value_types.h"
+#include "sim/zeroed_memory.h"
 
 namespace Simulator {
 
@@ -146,7 +147,7 @@ private:
     std::vector<std::size_t> offsets_;   // where each parameter's slots begin, one per table row
     std::vector<double> values_;         // parameter slots, laid out in table order
     std::vector<double> vr_;
-    std::vector<double> table_;
+    ZeroedMemory table_;
     std::vector<bool> inputs_;
     std::vector<bool> invert_;
     std::vector<bool> outputs_;
