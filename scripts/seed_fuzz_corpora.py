@@ -46,3 +46,6 @@ write("by_line_reply_parser", [b"\x01" + r for r in replies] + [b"\x07ok\n!bad\n
 templates = literals("error_templates_test.cpp")
 write("text_template", [error_record(kind) + t for t in templates for kind in (1, 4, 12)])
 write("interpreter", literals("sim_controller_test.cpp", "sim_motion_test.cpp"))
+documents = literals("xml_reader_test.cpp")
+declaration = b'<?xml version="1.0" encoding="utf-8"?>\n'
+write("xml_reader", documents + [declaration + d for d in documents if not d.startswith((b"<?", b"\xef"))])

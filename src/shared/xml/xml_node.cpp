@@ -4,16 +4,33 @@
 
 namespace Kova::TesselApi::Shared {
 
+namespace {
+
+bool HasGrandchildren(const XmlNode& node) {
+    for (const XmlNode& child : node.Children()) {
+        if (!child.Children().empty()) return true;
+    }
+    return false;
+}
+
+// Moves to pending the children that have grandchildren: what stays behind frees within two more
+// levels of destructors.
+void TakeDeepChildren(std::vector<XmlNode>& children, std::vector<XmlNode>& pending) {
+    for (XmlNode& child : children) {
+        if (HasGrandchildren(child)) pending.push_back(std::move(child));
+    }
+}
+
+}  // namespace
+
 XmlNode::~XmlNode() {
     if (children_.empty()) return;
-    // Each node taken from the list hands its children to the list before it dies, so every
-    // destructor below this one finds no children and returns at once.
-    std::vector<XmlNode> pending = std::move(children_);
+    std::vector<XmlNode> pending;
+    TakeDeepChildren(children_, pending);
     while (!pending.empty()) {
         XmlNode node = std::move(pending.back());
         pending.pop_back();
-        for (XmlNode& child : node.children_) pending.push_back(std::move(child));
-        node.children_.clear();
+        TakeDeepChildren(node.children_, pending);
     }
 }
 

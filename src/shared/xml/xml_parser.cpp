@@ -8,7 +8,16 @@
 namespace Kova::TesselApi::Shared {
 namespace {
 
-bool IsWhiteSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+constexpr std::array<bool, 256> CharacterSet(std::string_view members) {
+    std::array<bool, 256> set{};
+    for (const char c : members) set[static_cast<unsigned char>(c)] = true;
+    return set;
+}
+
+constexpr std::array<bool, 256> kWhiteSpace = CharacterSet(" \t\n\r");
+constexpr std::array<bool, 256> kAttributeNameEnd = CharacterSet(" \t\n\r=");
+
+bool IsWhiteSpace(char c) { return kWhiteSpace[static_cast<unsigned char>(c)]; }
 
 char* SkipWhiteSpace(char* p, const char* end) {
     while (p < end && IsWhiteSpace(*p)) ++p;
@@ -61,7 +70,7 @@ bool XmlParser::Parse(XmlNode& root) {
     if (!ReadNode(token)) return false;
     if (token.kind != TagKind::Opening) return Fail("Xml error");
     root = XmlNode(token.text, token.selfClosing);
-    if (!ReadAttributes(token, root.attributes_)) return false;
+    if (!ReadAttributes(token, root)) return false;
 
     // The open elements, innermost last. Each is the last child of the one before, and only the
     // innermost gains children, so none of these pointers is moved while it is held.
@@ -76,7 +85,7 @@ bool XmlParser::Parse(XmlNode& root) {
             break;
         case TagKind::Opening: {
             XmlNode& child = current.children_.emplace_back(token.text, token.selfClosing);
-            if (!ReadAttributes(token, child.attributes_)) return false;
+            if (!ReadAttributes(token, child)) return false;
             if (!token.selfClosing) open.push_back(&child);
             break;
         }
@@ -163,24 +172,39 @@ bool XmlParser::ReadTag(char* begin, char* end, Token& token) {
     return true;
 }
 
-bool XmlParser::ReadAttributes(const Token& token, std::vector<XmlAttribute>& attributes) {
+bool XmlParser::ReadAttributes(const Token& token, XmlNode& element) {
+    scratch_.clear();
+    const bool read = ReadAttributeList(token);
+    // Those read before a failure stay with the element.
+    element.attributes_.assign(scratch_.begin(), scratch_.end());
+    return read;
+}
+
+bool XmlParser::ReadAttributeList(const Token& token) {
     char* p = token.attributes;
     char* const end = token.attributesEnd;
     for (;;) {
         p = Shared::SkipWhiteSpace(p, end);
         if (p == end) return true;
         char* const name = p;
-        while (p < end && !IsWhiteSpace(*p) && *p != '=') ++p;
+        while (p < end && !kAttributeNameEnd[static_cast<unsigned char>(*p)]) ++p;
         char* const nameEnd = p;
         p = Shared::SkipWhiteSpace(p, end);
         if (end - p < 2) return Fail("Value expected");
         if (p[0] != '=' || p[1] != '"') return Fail("Quoted value expected");
         char* const value = p + 2;
-        char* const quote = Find(value, end, '"');
-        if (quote == nullptr) return Fail("Quotes not closed");
-        const auto length = DecodeEntitiesInPlace(value, static_cast<std::size_t>(quote - value));
-        if (!length || (*length == 0 && quote != value)) return Fail("XML character decode error");
-        attributes.push_back({View(name, nameEnd), std::string_view(value, *length)});
+        // Values are short: one pass finds the closing quote and whether anything needs decoding.
+        char* quote = value;
+        bool references = false;
+        while (quote < end && *quote != '"') references |= *quote++ == '&';
+        if (quote == end) return Fail("Quotes not closed");
+        std::size_t length = static_cast<std::size_t>(quote - value);
+        if (references) {
+            const auto decoded = DecodeEntitiesInPlace(value, length);
+            if (!decoded || *decoded == 0) return Fail("XML character decode error");
+            length = *decoded;
+        }
+        scratch_.push_back({View(name, nameEnd), std::string_view(value, length)});
         p = quote + 1;
     }
 }

@@ -33,13 +33,16 @@ private:
     bool ReadDeclaration();
     bool ReadNode(Token& token);
     bool ReadTag(char* begin, char* end, Token& token);
-    bool ReadAttributes(const Token& token, std::vector<XmlAttribute>& attributes);
+    bool ReadAttributes(const Token& token, XmlNode& element);
+    bool ReadAttributeList(const Token& token);
     void SkipWhiteSpace();
     bool Fail(std::string_view error);
 
     char* cursor_;
     char* const end_;
     std::string_view error_;
+    // One tag's attributes as they are read, so that each element allocates its list once.
+    std::vector<XmlAttribute> scratch_;
 };
 
 }  // namespace Kova::TesselApi::Shared
