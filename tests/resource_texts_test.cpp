@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "kova/tesselapi.h"
+#include "platform/dynamic_symbols/dynamic_symbols.h"
 #include "shared/resources/resource_tables.h"
 
 namespace {
@@ -103,6 +104,25 @@ TEST(ResourceTexts, ApplicationsGetTheTextsOfTheResourceLibrary) {
     kova_GetEthercatPID_Name(734, 0x20, Record, &names);
     kova_GetEthercatPID_Name(734, 0x99, Record, &names);
     EXPECT_EQ(names, (std::vector<std::string>{"Kova", "Kova servo drive, 400 W", ""}));
+}
+
+// The shipped module, loaded as an application loads it, finds the resource library in its folder.
+TEST(ResourceTexts, ShippedModuleFindsTheLibraryBesideIt) {
+    using namespace Kova::TesselApi;
+    Platform::ModuleHandle module = Platform::LoadModule(KOVA_MODULE_FILE);
+    ASSERT_NE(module, nullptr) << KOVA_MODULE_FILE;
+    const auto numKey = reinterpret_cast<decltype(&kova_GetStringResourceNumKey)>(
+        Platform::FindSymbol(module, "kova_GetStringResourceNumKey"));
+    ASSERT_NE(numKey, nullptr);
+    std::vector<std::string> texts;
+    numKey("AxisStatus_Description", 16, Record, &texts);
+    numKey("SystemError_Resolution", 1, Record, &texts);
+    numKey("RVError_Title", 24, Record, &texts);
+    EXPECT_EQ(texts, (std::vector<std::string>{
+                         "The forward end-of-travel input is active; move the axis back off the switch.",
+                         "Read the error line of the process, correct the program and run it again.",
+                         "Position deviation"}));
+    Platform::ReleaseModule(module);
 }
 
 }  // namespace
