@@ -51,4 +51,4 @@ declaration = b'<?xml version="1.0" encoding="utf-8"?>\n'
 write("xml_reader", documents + [declaration + d for d in documents if not d.startswith((b"<?", b"\xef"))])
 resource_documents = sorted((ROOT / "resources" / "documents").glob("*.resx"))
 write("resource_tables", [bytes([index]) + path.read_bytes() for index, path in enumerate(resource_documents)] +
-      [bytes([kind]) + d for kind in range(6) for d in literals("resource_texts_test.cpp")])
+      [bytes([index % 6]) + d for index, d in enumerate(literals("resource_texts_test.cpp"))])
