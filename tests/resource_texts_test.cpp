@@ -106,6 +106,39 @@ TEST(ResourceTexts, ApplicationsGetTheTextsOfTheResourceLibrary) {
     EXPECT_EQ(names, (std::vector<std::string>{"Kova", "Kova servo drive, 400 W", ""}));
 }
 
+std::string ErrorText(const kova_error_info& info, uint32_t textKind, const char* format = nullptr) {
+    std::vector<std::string> texts;
+    if (format == nullptr) kova_GetErrorInfoString(&info, textKind, Record, &texts);
+    else kova_GetErrorInfoStringEx(&info, textKind, format, Record, &texts);
+    return texts.size() == 1 ? texts[0] : "<" + std::to_string(texts.size()) + " calls>";
+}
+
+TEST(ResourceTexts, ErrorRecordsReadTheirTextsFromTheResources) {
+    kova_error_info axis{};
+    axis.kind = KOVA_ERROR_KIND_AXIS;
+    axis.axis = 2;
+    axis.axis_type = 65;
+    axis.axis_status = 256;
+    EXPECT_EQ(ErrorText(axis, 0), "Following error limit (bit 8)");
+    EXPECT_EQ(ErrorText(axis, 1, "axis {AXIS} ({ATYPE_STR}): {ERROR_MSG}"),
+              "axis 2 (Fieldbus position (type 65)): The following error passed FE_LIMIT and the axis was disabled; "
+              "find the cause before enabling it again.");
+
+    kova_error_info system{};
+    system.kind = KOVA_ERROR_KIND_SYSTEM;
+    system.system_error = 0x40;
+    EXPECT_EQ(ErrorText(system, 0), "Fieldbus fault");
+    EXPECT_EQ(ErrorText(system, 2), "Check cables and device power, then restart the network.");
+
+    kova_error_info drive{};
+    drive.kind = KOVA_ERROR_KIND_DRIVE;
+    drive.drive_error = 10;
+    drive.vendor_id = 734;
+    drive.product_code = 0x21;
+    EXPECT_EQ(ErrorText(drive, 0), "Over-current");
+    EXPECT_EQ(ErrorText(drive, 0, "{VENDOR_ID_STR}: {PRODUCT_CODE_STR}"), "Kova: Kova servo drive, 1 kW");
+}
+
 // The shipped module, loaded as an application loads it, finds the resource library in its folder.
 TEST(ResourceTexts, ShippedModuleFindsTheLibraryBesideIt) {
     using namespace Kova::TesselApi;
