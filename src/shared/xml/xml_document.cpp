@@ -14,8 +14,9 @@ bool XmlDocument::Fail(std::string_view error) {
 
 void XmlDocument::Reset() {
     error_ = {};
-    text_ = {};
     root_ = XmlNode();
+    attributes_.Clear();
+    text_ = {};
 }
 
 bool XmlDocument::LoadFile(const std::string& path) {
@@ -42,7 +43,7 @@ bool XmlDocument::Parse(std::string_view text) {
 }
 
 bool XmlDocument::ParseText() {
-    XmlParser parser(text_.data(), text_.size());
+    XmlParser parser(text_.data(), text_.size(), attributes_);
     const bool parsed = parser.Parse(root_);
     error_ = parser.Error();
     return parsed;

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "shared/xml/xml_attribute_store.h"
 #include "shared/xml/xml_node.h"
 
 namespace Kova::TesselApi::Shared {
@@ -37,6 +38,7 @@ private:
 
     std::string_view error_;  // one of the reader's own texts, which live for the whole process
     std::vector<char> text_;
+    XmlAttributeStore attributes_;
     XmlNode root_;
 };
 

@@ -2,6 +2,7 @@
 // so a tree is valid only as long as the document that made it.
 #pragma once
 
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -29,7 +30,7 @@ public:
     std::string_view Content() const { return content_; }
     bool SelfClosing() const { return selfClosing_; }
     // In document order; duplicate names stay separate.
-    const std::vector<XmlAttribute>& Attributes() const { return attributes_; }
+    std::span<const XmlAttribute> Attributes() const { return attributes_; }
     const std::vector<XmlNode>& Children() const { return children_; }
 
     // The value of the first attribute of that name, or null.
@@ -43,7 +44,7 @@ private:
     std::string_view name_;
     std::string_view content_;
     bool selfClosing_ = false;
-    std::vector<XmlAttribute> attributes_;
+    std::span<const XmlAttribute> attributes_;  // owned by the document
     std::vector<XmlNode> children_;
 };
 

@@ -84,6 +84,8 @@ bool XmlParser::Parse(XmlNode& root) {
             current.content_ = token.text;
             break;
         case TagKind::Opening: {
+            // Most elements that have children have several: skip the smallest steps of growth.
+            if (current.children_.empty()) current.children_.reserve(4);
             XmlNode& child = current.children_.emplace_back(token.text, token.selfClosing);
             if (!ReadAttributes(token, child)) return false;
             if (!token.selfClosing) open.push_back(&child);
@@ -176,7 +178,7 @@ bool XmlParser::ReadAttributes(const Token& token, XmlNode& element) {
     scratch_.clear();
     const bool read = ReadAttributeList(token);
     // Those read before a failure stay with the element.
-    element.attributes_.assign(scratch_.begin(), scratch_.end());
+    element.attributes_ = attributes_.Store(scratch_);
     return read;
 }
 

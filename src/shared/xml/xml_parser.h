@@ -5,13 +5,15 @@
 #include <string_view>
 #include <vector>
 
+#include "shared/xml/xml_attribute_store.h"
 #include "shared/xml/xml_node.h"
 
 namespace Kova::TesselApi::Shared {
 
 class XmlParser {
 public:
-    XmlParser(char* text, std::size_t length) : cursor_(text), end_(text + length) {}
+    XmlParser(char* text, std::size_t length, XmlAttributeStore& attributes)
+        : cursor_(text), end_(text + length), attributes_(attributes) {}
 
     // True when the root element was closed; what follows it is not read. On failure the tree built
     // so far stays in root. Either way Error() may hold a text: a failure's, or "Content set twice",
@@ -41,7 +43,8 @@ private:
     char* cursor_;
     char* const end_;
     std::string_view error_;
-    // One tag's attributes as they are read, so that each element allocates its list once.
+    XmlAttributeStore& attributes_;
+    // One tag's attributes as they are read, before they are stored in one piece.
     std::vector<XmlAttribute> scratch_;
 };
 
