@@ -1,12 +1,13 @@
-# What `cmake --install` puts in place and what CPack packs: the module and the stand-in libraries,
+# What `cmake --install` puts in place and what CPack packs: the module and the stand-in libraries
+# (the controller's and the text resources'),
 # kova, the public headers, a CMake package (Kova::TesselApi) and a pkg-config file.
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 
 # Installed Linux binaries find their neighbours relative to themselves, wherever the tree is copied.
-set_target_properties(Kova_TesselApi_Vireo vireo_api_x64 PROPERTIES INSTALL_RPATH "\$ORIGIN")
+set_target_properties(Kova_TesselApi_Vireo vireo_api_x64 Kova_TesselApi_Res PROPERTIES INSTALL_RPATH "\$ORIGIN")
 set_target_properties(Kova_TesselApi_Vireo PROPERTIES EXPORT_NAME TesselApi)
-set(kova_installed Kova_TesselApi_Vireo vireo_api_x64)
+set(kova_installed Kova_TesselApi_Vireo vireo_api_x64 Kova_TesselApi_Res)
 if(TARGET kova)
   file(RELATIVE_PATH lib_from_bin /${CMAKE_INSTALL_BINDIR} /${CMAKE_INSTALL_LIBDIR})
   set_target_properties(kova PROPERTIES INSTALL_RPATH "\$ORIGIN/${lib_from_bin}")

@@ -25,7 +25,7 @@ kova_ensure_packages() {
 # What the main job needs (the module, the stand-ins, kova); the test suite needs more.
 KOVA_RELEASE_PACKAGES=(cmake ninja-build g++ zlib1g-dev libcli11-dev libedit-dev util-linux)
 KOVA_NATIVE_PACKAGES=("${KOVA_RELEASE_PACKAGES[@]}" googletest libgtest-dev libgmock-dev libbenchmark-dev
-                      binutils pkgconf)
+                      libpugixml-dev binutils pkgconf)
 KOVA_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
                        libz-mingw-w64-dev wine wine64)
 KOVA_FUZZ_PACKAGES=(clang libclang-rt-14-dev)

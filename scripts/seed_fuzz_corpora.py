@@ -53,3 +53,9 @@ write("function_info", [b"\x07" + r for r in language] + [b"\x01ABS[3]:MATH(X:FL
 listings = literals("program_listings_test.cpp", "programs_calls_test.cpp")
 write("directory_listing", listings + [b"Name\nMAIN,1200,45,3,0,7\nTABLE,1,1,1,1,1\nOK\n"])
 write("process_listing", listings + [b" 3,2,MAIN,14,1.02:03:04.5678,12.5,BASIC\r\n4,1,M,0,0.0:0:0,*,SYSTEM\n"])
+documents = literals("xml_reader_test.cpp")
+declaration = b'<?xml version="1.0" encoding="utf-8"?>\n'
+write("xml_reader", documents + [declaration + d for d in documents if not d.startswith((b"<?", b"\xef"))])
+resource_documents = sorted((ROOT / "resources" / "documents").glob("*.resx"))
+write("resource_tables", [bytes([index]) + path.read_bytes() for index, path in enumerate(resource_documents)] +
+      [bytes([index % 6]) + d for index, d in enumerate(literals("resource_texts_test.cpp"))])

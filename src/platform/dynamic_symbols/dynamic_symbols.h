@@ -12,6 +12,9 @@ using Symbol = void (*)();
 // vireo_api_x64.dll or libvireo_api_x64.so); null when it is not.
 ModuleHandle FindLoadedModule(const char* name);
 ModuleHandle LoadModule(const char* path);
+// Loads a module by its base name through the platform's search order: one already loaded, the
+// loading module's own folder, then the search path.
+ModuleHandle LoadModuleByName(const char* name);
 void ReleaseModule(ModuleHandle module);
 // Null when the module lacks the name.
 Symbol FindSymbol(ModuleHandle module, const char* name);

@@ -30,6 +30,11 @@ ModuleHandle FindLoadedModule(const char* name) {
 
 ModuleHandle LoadModule(const char* path) { return Remember(dlopen(path, RTLD_LAZY)); }
 
+ModuleHandle LoadModuleByName(const char* name) {
+    const std::string file = std::string("lib") + name + ".so";
+    return LoadModule(file.c_str());
+}
+
 void ReleaseModule(ModuleHandle module) {
     if (module) dlclose(module);
 }

@@ -2,11 +2,15 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace Kova::TesselApi::Platform {
 
 ModuleHandle FindLoadedModule(const char* name) { return GetModuleHandleA(name); }
 
 ModuleHandle LoadModule(const char* path) { return LoadLibraryA(path); }
+
+ModuleHandle LoadModuleByName(const char* name) { return LoadLibraryA((std::string(name) + ".dll").c_str()); }
 
 void ReleaseModule(ModuleHandle module) {
     if (module) FreeLibrary(static_cast<HMODULE>(module));

@@ -1,6 +1,6 @@
 // Where the texts behind an error record come from: the text resources (by text kind and key), the
-// EtherCAT identity names and the drive alarm texts. Those parts install themselves here; until one
-// does, every text is empty, which is what a missing resource document gives too.
+// EtherCAT identity names and the drive alarm texts. Unless another source is put in place (tests
+// do), they come from the resource library; a missing library or document gives empty texts.
 #pragma once
 
 #include <cstdint>
@@ -24,7 +24,7 @@ protected:
     ~IErrorTextSource() = default;
 };
 
-// The source must outlive its use; null puts the empty source back.
+// The source must outlive its use; null puts the text resources back.
 void SetErrorTextSource(const IErrorTextSource* source);
 const IErrorTextSource& ErrorTextSource();
 
