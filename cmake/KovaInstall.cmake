@@ -1,6 +1,6 @@
-# What `cmake --install` puts in place and what CPack packs: the module and the stand-in libraries
-# (the controller's and the text resources'),
-# kova, the public headers, a CMake package (Kova::TesselApi) and a pkg-config file.
+# What `cmake --install` puts in place and what CPack packs: the module, the stand-ins of the
+# controller's library and of the text resources, kova, the public headers, a CMake package
+# (Kova::TesselApi) and a pkg-config file.
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 
