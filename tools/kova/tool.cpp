@@ -26,6 +26,7 @@ std::unique_ptr<CLI::App> MakeApp(Tool& tool) {
     AddWatchCommand(*app, tool);
     AddFileCommands(*app, tool);
     AddProgramCommands(*app, tool);
+    AddEthercatCommand(*app, tool);
     return app;
 }
 

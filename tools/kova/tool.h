@@ -36,6 +36,7 @@ void AddValueCommands(CLI::App& app, Tool& tool);
 void AddWatchCommand(CLI::App& app, Tool& tool);
 void AddFileCommands(CLI::App& app, Tool& tool);
 void AddProgramCommands(CLI::App& app, Tool& tool);
+void AddEthercatCommand(CLI::App& app, Tool& tool);
 
 // Parses one command (argv of the process, or one tool line of the shell) and runs it.
 // The exit status: 0 success, 1 a module or controller error, 2 a usage error.
