@@ -125,6 +125,7 @@ void Programs::Finish(std::size_t process) {
         c_.Value(*Controller::Find(Family::Process, "ERROR_LINE"), index) = slot.process->Line();
     }
     slot.program.clear();
+    if (slot.process) slot.process->Stop();
     slot.process.reset();   // a process stopping itself is still held by the tick that runs it
     c_.Value(*Controller::Find(Family::Process, "PROC_STATUS"), index) = kStatusStopped;
 }
