@@ -128,4 +128,35 @@ TEST_F(ProgramsSession, AProgramRunsOnItsProcessUntilItIsStopped) {
     EXPECT_EQ(kova_Delete(context, "COUNTER", 0), 0u);
 }
 
+struct Example {
+    const char* name;
+    const char* text;
+};
+constexpr Example kExamples[] = {
+#include "example_programs.inc"
+};
+
+TEST_F(ProgramsSession, TheExampleProgramsUploadCompileAndMoveTheAxes) {
+    for (const Example& example : kExamples) {
+        const std::string path = Write(std::string(example.name) + ".bas", example.text);
+        ASSERT_EQ(kova_UploadFile(context, path.c_str(), example.name, 0, 0, nullptr, nullptr), 0u) << example.name;
+    }
+    std::vector<CompileLine> lines;
+    ASSERT_EQ(kova_CompileAll(context, RecordCompile, &lines), 0u);
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.back().type, KOVA_COMPILE_PASS);
+    ASSERT_EQ(kova_RunProgram2(context, "pick_and_place"), 0u);
+    double parts = 0;
+    for (int i = 0; i < 1000 && parts < 1; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        ASSERT_EQ(kova_GetVrValue(context, 20, &parts), 0u);
+    }
+    EXPECT_GE(parts, 1);   // a part went from pick to place: both axes moved and were waited for
+    ASSERT_EQ(kova_Halt(context), 0u);
+    std::vector<Running> processes;
+    ASSERT_EQ(kova_GetProcessList(context, RecordProcess, &processes), 0u);
+    EXPECT_TRUE(processes.empty());
+    EXPECT_EQ(kova_New(context, "ALL"), 0u);
+}
+
 }  // namespace
