@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::lock_guard lock(simulation.controller.Mutex());
         process.Step(simulation.controller, 0, 1000, reply);
     }
-    simulation.files.Store({"FUZZ.bas", 0, Simulator::Destination::Ram, {data, data + size}});
+    simulation.files.Store({"FUZZ.bas", Simulator::kBasicFileType, Simulator::Destination::Ram, {data, data + size}});
     const int ran = simulation.programs.Run("FUZZ", Simulator::kAnyProcess);
     if (ran < 0 || ran > 285) std::abort();
     // Let whatever the line started move and run a little, so the engines' state is reached too.

@@ -81,7 +81,7 @@ int Programs::CompileLocked(std::string_view name, std::string& reply) {
 int Programs::CompileAllLocked(std::string& reply) {
     int passed = 0;
     for (const StoredFileInfo& info : files_.List()) {
-        if (info.destination != Destination::Ram || info.type != 0) continue;
+        if (info.destination != Destination::Ram || info.type != kBasicFileType) continue;
         if (const std::optional<StoredFile> file = files_.Find(Destination::Ram, info.name))
             passed += CompileFile(*file, reply)->Runnable() ? 1 : 0;
     }

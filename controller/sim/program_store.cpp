@@ -10,7 +10,6 @@
 namespace Simulator {
 namespace {
 
-constexpr std::uint32_t kBasicType = 0;
 constexpr std::size_t kMaxNameLength = 31;
 constexpr std::uint8_t kLineEndCrcByte = 0xAA;
 
@@ -26,7 +25,7 @@ std::string_view Stem(std::string_view name) {
 }
 
 std::string BasicFileName(std::string_view name) {
-    return std::string(Stem(name)) + std::string(FileType(kBasicType)->extension);
+    return std::string(Stem(name)) + std::string(FileType(kBasicFileType)->extension);
 }
 
 bool ValidName(std::string_view name) {
@@ -118,7 +117,7 @@ int Programs::NewLocked(std::string_view name) {
     if (!ValidName(Stem(name))) return Errors::kINVALID_PROGRAM_NAME;
     if (RunningOn(name) >= 0) return Errors::kPROGRAMS_RUNNING;
     const std::string upper = Key(name);   // `name` may view selected_
-    files_.Store({BasicFileName(name), kBasicType, Destination::Ram, {}});
+    files_.Store({BasicFileName(name), kBasicFileType, Destination::Ram, {}});
     selected_ = upper;
     return 0;
 }
@@ -150,10 +149,10 @@ int Programs::Delete(std::string_view name, std::uint32_t type) {
     std::lock_guard lock(c_.Mutex());
     const FileTypeEntry* entry = FileType(type);
     if (!entry) return Errors::kINVALID_PROGRAM_TYPE;
-    if (type == kBasicType && RunningOn(name) >= 0) return Errors::kPROGRAMS_RUNNING;
+    if (type == kBasicFileType && RunningOn(name) >= 0) return Errors::kPROGRAMS_RUNNING;
     const std::string file = std::string(Stem(name)) + std::string(entry->extension.empty() ? "." : entry->extension);
     if (!files_.Remove(Destination::Ram, file)) return Errors::kPROGRAM_NOT_FOUND;
-    if (type == kBasicType) {
+    if (type == kBasicFileType) {
         compiled_.erase(Key(name));
         if (selected_ == Key(name)) selected_.clear();
     }
@@ -174,7 +173,7 @@ std::string Programs::Directory() {
         if (info.destination == Destination::Fifo) continue;
         const std::optional<StoredFile> file = files_.Find(info.destination, info.name);
         if (!file) continue;
-        const bool program = info.type == kBasicType && info.destination == Destination::Ram;
+        const bool program = info.type == kBasicFileType && info.destination == Destination::Ram;
         const std::string_view shown = info.type == kUnknownFileType ? std::string_view(info.name) : Stem(info.name);
         const int process = program ? RunningOn(shown) : -1;
         std::uint32_t attributes = info.destination == Destination::Sd ? kEntryOnSdCard : 0;

@@ -20,6 +20,9 @@
 
 namespace Simulator {
 
+// The file type whose files are programs (".bas").
+inline constexpr std::uint32_t kBasicFileType = 0;
+
 // vireo_api_is_file flags.
 inline constexpr std::uint32_t kFileExists = 1;
 inline constexpr std::uint32_t kFileIsProgram = 2;    // a BASIC program
