@@ -45,7 +45,7 @@ write("reply_readers", [b"\x0a" + r for r in replies] + [b"\x10FFFFFFFF", b"\x24
 write("by_line_reply_parser", [b"\x01" + r for r in replies] + [b"\x07ok\n!bad\nlater\n\n"])
 templates = literals("error_templates_test.cpp")
 write("text_template", [error_record(kind) + t for t in templates for kind in (1, 4, 12)])
-write("interpreter", literals("sim_controller_test.cpp", "sim_motion_test.cpp", "sim_language_test.cpp"))
+write("interpreter", literals("sim_controller_test.cpp", "sim_motion_test.cpp", "sim_language_test.cpp", "sim_programs_test.cpp"))
 write("param_block_names", [kind + name for name in literals("param_blocks_calls_test.cpp") for kind in (b"\x00", b"\x01")])
 language = literals("language_parsers_test.cpp", "programs_calls_test.cpp")
 write("compile_reply", [b"\x03" + r for r in language] + [b"\x00%[COMPILE Line MAIN:12] (1005) - Syntax error\n"])

@@ -180,7 +180,14 @@ void Controller::Initialise() {
 int Controller::Execute(std::string_view line, std::string& reply) {
     std::lock_guard lock(mutex_);
     reply.clear();
+    for (const auto& [lead, command] : lineCommands_)
+        if (!line.empty() && line.front() == lead) return command(line.substr(1), reply);
     return lines_->Run(*this, line, reply);
+}
+
+void Controller::AddLineCommand(char lead, LineCommand command) {
+    std::lock_guard lock(mutex_);
+    lineCommands_.emplace_back(lead, std::move(command));
 }
 
 void Controller::AddCommand(std::string_view name, Command command) {
@@ -190,7 +197,7 @@ void Controller::AddCommand(std::string_view name, Command command) {
 }
 
 int Controller::FindCommand(std::string_view name) const {
-    for (std::size_t i = 0; i < commands_.size(); ++i)
+    for (std::size_t i = commands_.size(); i-- > 0;)
         if (EqualsUpper(name, commands_[i].name)) return static_cast<int>(i);
     return -1;
 }

@@ -9,6 +9,7 @@
 #include <mutex>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "kova/parameters/value_types.h"
@@ -113,9 +114,15 @@ public:
     // controller's lock held and answers 0 or a controller error number.
     using Command = std::function<int(CommandCall&)>;
     void AddCommand(std::string_view name, Command command);
+    // A command added later under the name of an earlier one replaces it (and may call it).
     // The command's number for RunCommand, or -1 when none has that name (in any case).
     int FindCommand(std::string_view name) const;
     int RunCommand(std::size_t command, CommandCall& call) const { return commands_[command].command(call); }
+
+    // A line starting with `lead` goes whole to `command` instead of the language, as "!NAME,z"
+    // does; it runs with the lock held, given the line after the lead.
+    using LineCommand = std::function<int(std::string_view, std::string&)>;
+    void AddLineCommand(char lead, LineCommand command);
 
     // For parts that run beside the language engine, such as a servo tick: they hold Mutex() while
     // they use Value().
@@ -154,6 +161,7 @@ private:
     std::vector<std::int32_t> analogueIn_;
     std::vector<std::int32_t> analogueOut_;
     std::vector<NamedCommand> commands_;
+    std::vector<std::pair<char, LineCommand>> lineCommands_;
     std::unique_ptr<Language::CommandLines> lines_;
 };
 

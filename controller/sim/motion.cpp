@@ -6,6 +6,7 @@
 #include <limits>
 #include <numbers>
 #include <string_view>
+#include <utility>
 
 namespace Simulator {
 namespace {
@@ -142,6 +143,16 @@ void MotionEngine::Tick() {
     TickLocked();
 }
 
+void MotionEngine::SetTickHook(TickHook hook) {
+    std::lock_guard lock(c_.Mutex());
+    hook_ = std::move(hook);
+}
+
+void MotionEngine::KeepTicking() {
+    settled_ = false;
+    wake_.notify_all();
+}
+
 void MotionEngine::TickLocked() {
     ++ticks_;
     const double dt = Period();
@@ -172,6 +183,7 @@ void MotionEngine::TickLocked() {
         if (speed != 0 || !queues_[axis].empty()) moving = true;
     }
     PublishAll();
+    if (hook_ && hook_(dt)) moving = true;
     settled_ = !moving;
 }
 

@@ -11,6 +11,7 @@
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <span>
 #include <thread>
@@ -74,6 +75,13 @@ public:
 
     // One servo period. Takes the controller's lock.
     void Tick();
+
+    // Runs at the end of every tick with the lock held, given the period in seconds; while it
+    // answers true the servo thread keeps ticking though no axis moves (running programs).
+    using TickHook = std::function<bool(double)>;
+    void SetTickHook(TickHook hook);
+    // With the lock held: something wants ticks again (a program started).
+    void KeepTicking();
 
     // Each call takes the controller's lock and answers 0 or a controller error number.
     // An axis list (base_axis, values) gives values[i] to the i-th axis from base_axis on: along
@@ -148,6 +156,7 @@ private:
     std::vector<double> pathSpeed_;      // speed of the move each axis ran in the last tick
     std::uint64_t ticks_ = 0;
     bool settled_ = true;                // nothing moved in the last tick and nothing is buffered
+    TickHook hook_;
 
     bool stop_ = false;
     std::condition_variable wake_;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "sim/controller.h"
+#include "stand_in/reply_chunks.h"
 #include "stand_in/session.h"
 #include "stand_in/tagged_value.h"
 #include "tagged_kinds.h"
@@ -19,8 +20,6 @@ using StandIn::kBadArgument;
 using StandIn::Simulation;
 
 constexpr const char* kLibraryVersion = "2.339005006.1570.28865";
-// Replies through the callback come in pieces this long, as they would from a real transport.
-constexpr std::size_t kReplyChunk = 7;
 
 void Announce(vireo_api_event_callback events, void* user, const char* text) {
     if (!events) return;
@@ -110,10 +109,7 @@ int32_t vireo_api_execute_with_callback(const char* command, vireo_api_reply_cal
     return WithController([&](Controller& controller) {
         std::string text;
         const int status = controller.Execute(command, text);
-        if (callback) {
-            for (std::size_t at = 0; at < text.size(); at += kReplyChunk)
-                callback(user, text.data() + at, static_cast<uint32_t>(std::min(kReplyChunk, text.size() - at)));
-        }
+        StandIn::DeliverInChunks(text, callback, user);
         return status;
     });
 }

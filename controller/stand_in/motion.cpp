@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -286,10 +287,11 @@ int32_t vireo_api_pswitch_off(int32_t pswitch, uint8_t) {
     });
 }
 
+// Stops the programs as well as the axes, as the HALT command does.
 int32_t vireo_api_halt(void) {
-    return WithEngine([](MotionEngine& motion, Controller&) {
-        motion.Halt();
-        return 0;
+    return WithEngine([](MotionEngine&, Controller& controller) {
+        std::string reply;
+        return controller.Execute("HALT", reply);
     });
 }
 

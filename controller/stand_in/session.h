@@ -8,6 +8,7 @@
 #include "sim/controller.h"
 #include "sim/file_store.h"
 #include "sim/motion.h"
+#include "sim/programs.h"
 #include "stand_in/file_server.h"
 
 namespace StandIn {
@@ -21,6 +22,7 @@ struct Simulation {
     Simulator::Controller controller;
     Simulator::MotionEngine motion{controller};   // after the controller: it ticks the controller's axes
     Simulator::FileStore files;
+    Simulator::Programs programs{controller, files, motion};
     FileServer fileServer{files};                   // after the store it fills
 };
 

@@ -137,6 +137,12 @@ bool Parser::Structure(Statement& statement) {
         lex_.Advance();
         return true;
     }
+    if (found->kind == K::Stop) {
+        // STOP "name" stops a program: a command, not the end of this one.
+        Lexer after = lex_;
+        after.Advance();
+        if (!after.AtStatementEnd()) return false;
+    }
     statement.kind = found->kind;
     lex_.Advance();
     switch (found->kind) {

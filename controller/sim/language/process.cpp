@@ -31,7 +31,7 @@ Process::State Process::Step(Controller& controller, double now_ms, int budget, 
     try {
         for (int done = 0; done < budget; ++done) {
             if (pc_ >= code.size()) return state_ = State::Stopped;
-            if (!Control(controller, code[pc_], now_ms, reply)) return state_;
+            if (!Control(controller, code[pc_], now_ms, reply) || state_ == State::Stopped) return state_;
         }
     } catch (const Error& error) {
         error_ = error.number;

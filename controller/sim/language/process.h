@@ -23,6 +23,9 @@ public:
     // controller's clock; what the program prints is appended to `reply`.
     State Step(Controller& controller, double now_ms, int budget, std::string& reply);
 
+    // Ends the process, also from within its own slice (a program that stops itself).
+    void Stop() { state_ = State::Stopped; }
+
     State Status() const { return state_; }
     int ErrorNumber() const { return error_; }   // the runtime error of a failed process
     int Line() const;                            // the line of the statement it is at, from 1
