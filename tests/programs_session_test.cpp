@@ -77,11 +77,12 @@ void RecordCompile(void* user, uint32_t type, const char* program, uint32_t line
 struct Running {
     uint32_t process;
     uint32_t line;
+    int64_t elapsedMs;
     std::string name;
 };
 
 void RecordProcess(void* user, const kova_process_info* info, const char* name) {
-    static_cast<std::vector<Running>*>(user)->push_back({info->process, info->line, name});
+    static_cast<std::vector<Running>*>(user)->push_back({info->process, info->line, info->elapsed_ms, name});
 }
 
 TEST_F(ProgramsSession, CompileMessagesReachTheCallbackAndTheFirstErrorIsTheResult) {
@@ -120,6 +121,15 @@ TEST_F(ProgramsSession, AProgramRunsOnItsProcessUntilItIsStopped) {
     EXPECT_EQ(processes[0].process, 5u);
     EXPECT_EQ(processes[0].name, "COUNTER");
     EXPECT_GE(processes[0].line, 2u);
+    // The program's running time grows while it runs.
+    std::vector<Running> later;
+    for (int i = 0; i < 200 && (later.empty() || later[0].elapsedMs <= processes[0].elapsedMs); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        later.clear();
+        ASSERT_EQ(kova_GetProcessList(context, RecordProcess, &later), 0u);
+    }
+    ASSERT_EQ(later.size(), 1u);
+    EXPECT_GT(later[0].elapsedMs, processes[0].elapsedMs);
     EXPECT_NE(kova_RunProgram3(context, "COUNTER", 5), 0u);   // the process is taken
     ASSERT_EQ(kova_StopProgram3(context, "COUNTER", 5), 0u);
     processes.clear();
