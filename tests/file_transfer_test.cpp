@@ -12,6 +12,7 @@
 #include <thread>
 #include <vector>
 
+#include "support/event_recorder.h"
 #include "support/raw_socket.h"
 #include "support/scratch_directory.h"
 #include "support/transfer_framing.h"
@@ -33,6 +34,8 @@ constexpr Result kSystemKind = 0x200000000;
 constexpr double kCurrentFirmware = 2.0350;
 
 using KovaTest::CloseRaw;
+using KovaTest::EventRecorder;
+using KovaTest::LoggedEvent;
 using KovaTest::kNoSocket;
 using KovaTest::RawSocket;
 using KovaTest::Readable;
@@ -67,54 +70,11 @@ Cost Measure(Work work) {
     return {std::chrono::steady_clock::now() - start, ProcessCpuSeconds() - cpu};
 }
 
-struct LoggedEvent {
-    std::uint32_t type;
-    Result result;
-    std::string text;
-};
-
-// Both transfer threads log; the recorder serialises them.
-class EventRecorder : public IEventLogger {
-public:
-    void Event(std::uint32_t type, Result result, std::string_view text) override {
-        const std::lock_guard lock(mutex_);
-        events_.push_back({type, result, std::string(text)});
-    }
-    void Log(std::uint32_t type, Result result, std::string_view text) override { Event(type, result, text); }
-    EventFunction& GetEventFunction() override { return function_; }
-
-    std::vector<LoggedEvent> Events() const {
-        const std::lock_guard lock(mutex_);
-        return events_;
-    }
-    // The first event whose text starts with the prefix, or an empty one.
-    LoggedEvent Find(std::string_view prefix) const {
-        for (const LoggedEvent& e : Events())
-            if (e.text.rfind(prefix, 0) == 0) return e;
-        return {};
-    }
-
-private:
-    mutable std::mutex mutex_;
-    std::vector<LoggedEvent> events_;
-    EventFunction function_;
-};
-
 // The controller's side of one transfer: listens on an ephemeral port, takes one connection and runs
 // the test's script on its own thread.
 class ScriptedController {
 public:
-    ScriptedController() {
-        listener_ = socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address);
-        socklen_t length = sizeof address;
-        getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length);
-        port_ = ntohs(address.sin_port);
-        listen(listener_, 2);
-    }
+    ScriptedController() : listener_(KovaTest::BoundToLoopback(2, port_)) {}
     ~ScriptedController() {
         Join();
         if (connection_ != kNoSocket) CloseRaw(connection_);
@@ -188,9 +148,9 @@ public:
     }
 
 private:
-    RawSocket listener_ = kNoSocket;
+    std::uint16_t port_ = 0;  // before the listener, which sets it
+    RawSocket listener_;
     RawSocket connection_ = kNoSocket;
-    std::uint16_t port_ = 0;
     std::thread thread_;
     char buffer_[4096];
     std::size_t position_ = 0;
