@@ -48,15 +48,6 @@ TEST(Crc, TheDefaultEngineIsTheTransferModel) {
     EXPECT_EQ(Crc::Of(*FindCrcModel("CRC-16"), lines, 4), 0x13EFu);
 }
 
-TEST(Crc, ResetStartsOverAndNothingFedGivesTheInitialValue) {
-    Crc crc(*FindCrcModel("X25"));
-    EXPECT_EQ(crc.Value(), 0xFFFFu);
-    crc.Update(kCheck, 9);
-    crc.Reset();
-    crc.Update(kCheck, 9);
-    EXPECT_EQ(crc.Value(), 0x29B1u);
-}
-
 TEST(Crc, ChunkedUpdatesEqualOneUpdateAndTheBytewisePath) {
     const std::vector<std::uint8_t> data = Pattern(5000);
     for (const CrcModel& model : CrcCatalogue()) {

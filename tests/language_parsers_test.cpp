@@ -162,12 +162,8 @@ TEST(BasicDataType, KnowsTheControllersWordsExactly) {
         const char* word;
         std::uint32_t type;
     };
-    const Row rows[] = {
-        {"NONE", 0},           {"STRING", 8},         {"FLOAT()", 16 + 512}, {"BOOLEAN", 34},
-        {"BOOLEAN()", 34 + 512}, {"TARGETE()", 256 + 512}, {"float", 1024},      {"WIDGET", 1024},
-        {"X()", 1024 + 512},   {"()", 1024},          {"NONE()", 1024 + 512}, {"", 1024},
-        {"INTEGER ", 1024},
-    };
+    // Suffixes and case are exact: anything else is unknown, keeping its array mark.
+    const Row rows[] = {{"BOOLEAN()", 34 + 512}, {"float", 1024}, {"NONE()", 1024 + 512}, {"INTEGER ", 1024}};
     for (const Row& row : rows) EXPECT_EQ(BasicDataTypeOf(row.word), row.type) << row.word;
 }
 

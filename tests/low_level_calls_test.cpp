@@ -103,7 +103,7 @@ TEST_F(OpenWithRecordingLibrary, LibraryEventsOfKindZeroAndOneAreLogged) {
     EXPECT_EQ(events[1].text, "busy");
 }
 
-TEST_F(WithRecordingLibrary, OpeningReadsVersionByIdentifierFirst) {
+TEST_F(WithRecordingLibrary, OpeningReadsVersionByIdentifierFirstThenByQuery) {
     library.parameter.tag = VIREO_API_FLOAT64;
     library.parameter.value.f64 = 2.0367;
     ASSERT_EQ(kova_OpenConnection(context), 0u);
@@ -112,14 +112,12 @@ TEST_F(WithRecordingLibrary, OpeningReadsVersionByIdentifierFirst) {
     double version = 0;
     EXPECT_EQ(kova_GetFirmwareVersionNumber(context, &version), 0u);
     EXPECT_DOUBLE_EQ(version, 2.0367);
-}
 
-TEST_F(WithRecordingLibrary, OpeningFallsBackToAQueryOfVersion) {
+    ASSERT_EQ(kova_CloseConnection(context), 0u);
     library.Answer("vireo_api_get_system_parameter", -1);
     library.reply = "2.0321\r\n";
     ASSERT_EQ(kova_OpenConnection(context), 0u);
     EXPECT_EQ(library.CallsOf("vireo_api_execute2"), std::vector<std::string>{"?VERSION;, ptr, 256, ptr"});
-    double version = 0;
     EXPECT_EQ(kova_GetFirmwareVersionNumber(context, &version), 0u);
     EXPECT_DOUBLE_EQ(version, 2.0321);
 }

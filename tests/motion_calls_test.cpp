@@ -117,9 +117,6 @@ TEST_F(MotionCalls, PositionSwitchAlwaysSetsBitZeroAndClearsBitsOneAndTwo) {
     EXPECT_EQ(library.CallsOf("vireo_api_pswitch"), (Calls{"1, 1, 2, 3, 1, 10.5, 20", "1, 9, 2, 3, 0, 10.5, 20"}));
     EXPECT_EQ(kova_PSwitchOff(context, 4, 1), 0u);
     EXPECT_EQ(library.CallsOf("vireo_api_pswitch_off"), Calls{"4, 1"});
-
-    EXPECT_EQ(kova_PSwitchMulti(context), kNotSupported);
-    EXPECT_TRUE(library.CallsOf("vireo_api_pswitch_multi").empty());
 }
 
 TEST_F(MotionCalls, SpeedProfilesWriteNamedParametersInOrder) {

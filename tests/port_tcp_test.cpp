@@ -8,6 +8,7 @@
 #include <thread>
 #include <vector>
 
+#include "support/event_recorder.h"
 #include "support/raw_socket.h"
 
 #include "platform/system_error/system_error.h"
@@ -18,7 +19,10 @@ namespace {
 using namespace Kova::TesselApi::Shared;
 using Kova::TesselApi::Platform::SystemErrorText;
 
+using KovaTest::BoundToLoopback;
 using KovaTest::CloseRaw;
+using KovaTest::EventRecorder;
+using KovaTest::LoggedEvent;
 using KovaTest::kNoSocket;
 using KovaTest::RawSocket;
 
@@ -26,46 +30,10 @@ constexpr Result kTimeout = 0x8100000006;
 constexpr Result kBufferTooSmall = 0x10000000e;
 constexpr Result kSystemKind = 0x200000000;
 
-struct LoggedEvent {
-    std::uint32_t type;
-    Result result;
-    std::string text;
-    bool operator==(const LoggedEvent&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& out, const LoggedEvent& e) {
-    return out << "{" << e.type << ", 0x" << std::hex << e.result << std::dec << ", \"" << e.text << "\"}";
-}
-
-class EventRecorder : public IEventLogger {
-public:
-    void Event(std::uint32_t type, Result result, std::string_view text) override {
-        events.push_back({type, result, std::string(text)});
-    }
-    void Log(std::uint32_t type, Result result, std::string_view text) override { Event(type, result, text); }
-    EventFunction& GetEventFunction() override { return function; }
-
-    std::vector<LoggedEvent> events;
-    EventFunction function;
-};
-
-RawSocket Bound(int backlog, std::uint16_t& port) {
-    RawSocket s = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    socklen_t length = sizeof address;
-    getsockname(s, reinterpret_cast<sockaddr*>(&address), &length);
-    port = ntohs(address.sin_port);
-    if (backlog >= 0) listen(s, backlog);
-    return s;
-}
-
 // The controller's side: listens on an ephemeral port and takes one connection.
 class Peer {
 public:
-    explicit Peer(int backlog = 4) : listener_(Bound(backlog, port_)) {}
+    explicit Peer(int backlog = 4) : listener_(BoundToLoopback(backlog, port_)) {}
     ~Peer() {
         Hangup();
         CloseRaw(listener_);
@@ -112,7 +80,7 @@ protected:
     void Connect() {
         ASSERT_EQ(port.Open("127.0.0.1", peer.Port(), 2000, true), kSuccess);
         peer.Accept();
-        log.events.clear();
+        log.Clear();
     }
     std::string Read(std::uint32_t capacity, std::uint32_t timeoutMs, Result expected = kSuccess) {
         std::string bytes(capacity, '\0');
@@ -138,7 +106,7 @@ TEST_F(PortTcp, OpenAndCloseAreLoggedOnceAndThePortOpensAgain) {
     EXPECT_EQ(port.Close(), kSuccess);
     EXPECT_EQ(port.Close(), kSuccess);
     EXPECT_FALSE(port.IsOpen());
-    EXPECT_EQ(log.events, (std::vector<LoggedEvent>{{2, 0, "Connected to 127.0.0.1"},
+    EXPECT_EQ(log.Events(), (std::vector<LoggedEvent>{{2, 0, "Connected to 127.0.0.1"},
                                                    {2, 0, "Disconnected from 127.0.0.1"}}));
     ASSERT_EQ(port.Open("localhost", peer.Port(), 2000, false), kSuccess);
     EXPECT_EQ(port.GetHost(), "localhost");
@@ -146,7 +114,7 @@ TEST_F(PortTcp, OpenAndCloseAreLoggedOnceAndThePortOpensAgain) {
 
 TEST(PortTcpOpen, ARefusedConnectGivesTheSystemErrorAndLeavesThePortClosed) {
     std::uint16_t free = 0;
-    CloseRaw(Bound(-1, free));  // nobody listens there now
+    CloseRaw(BoundToLoopback(-1, free));  // nobody listens there now
     EventRecorder log;
     Port_TCP port(&log);
     const Result result = port.Open("127.0.0.1", free, 2000, true);
@@ -155,7 +123,7 @@ TEST(PortTcpOpen, ARefusedConnectGivesTheSystemErrorAndLeavesThePortClosed) {
     EXPECT_EQ(port.GetPort(), 0);
     EXPECT_EQ(port.GetHost(), "");
     const auto number = static_cast<std::uint32_t>(result);
-    EXPECT_EQ(log.events, (std::vector<LoggedEvent>{{0, result, SystemErrorText(number)}}));
+    EXPECT_EQ(log.Events(), (std::vector<LoggedEvent>{{0, result, SystemErrorText(number)}}));
 }
 
 TEST(PortTcpOpen, APeerThatNeverAnswersTimesOut) {
@@ -173,7 +141,7 @@ TEST(PortTcpOpen, APeerThatNeverAnswersTimesOut) {
     EXPECT_EQ(port.Open("127.0.0.1", peer.Port(), 300, true), kTimeout);
     EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(250));
     EXPECT_FALSE(port.IsOpen());
-    EXPECT_EQ(log.events, (std::vector<LoggedEvent>{{0, kTimeout, "Timeout connecting to the port"}}));
+    EXPECT_EQ(log.Events(), (std::vector<LoggedEvent>{{0, kTimeout, "Timeout connecting to the port"}}));
     CloseRaw(filler);
 }
 
@@ -192,7 +160,7 @@ TEST_F(PortTcp, ReadWaitsForTheTimeOut) {
     EXPECT_EQ(Read(10, 0), "");
     EXPECT_EQ(Read(10, 50, kTimeout), "");
     EXPECT_TRUE(port.IsOpen());
-    EXPECT_TRUE(log.events.empty());
+    EXPECT_TRUE(log.Events().empty());
 }
 
 TEST_F(PortTcp, ReadExactKeepsTheSurplusForTheNextRead) {
@@ -254,7 +222,7 @@ TEST_F(PortTcp, APeerThatHangsUpEndsTheReadingThenReadsFail) {
     peer.Hangup();
     EXPECT_EQ(Read(10, 2000), "");
     EXPECT_FALSE(port.IsOpen());
-    ASSERT_EQ(log.events, (std::vector<LoggedEvent>{{2, 0, "Disconnected from 127.0.0.1"}}));
+    ASSERT_EQ(log.Events(), (std::vector<LoggedEvent>{{2, 0, "Disconnected from 127.0.0.1"}}));
 
     const Result again = [&] {
         std::uint8_t byte = 0;
@@ -262,7 +230,7 @@ TEST_F(PortTcp, APeerThatHangsUpEndsTheReadingThenReadsFail) {
         return port.Read(&byte, 1, count, 100);
     }();
     EXPECT_EQ(again & ~0xFFFFFFFFull, kSystemKind);
-    EXPECT_EQ(log.events.back(), (LoggedEvent{0, again, SystemErrorText(static_cast<std::uint32_t>(again))}));
+    EXPECT_EQ(log.Events().back(), (LoggedEvent{0, again, SystemErrorText(static_cast<std::uint32_t>(again))}));
     const Result write = port.Write(Bytes("x"), 1);
     EXPECT_EQ(write & ~0xFFFFFFFFull, kSystemKind);
 }

@@ -30,12 +30,9 @@ TEST(ParseInt, ReadsDigitsOfTheBaseWithinTheTypesRange) {
         std::int64_t value;
     };
     const Row rows[] = {
-        {"9223372036854775807", 10, kSuccess, INT64_MAX}, {"-9223372036854775808", 10, kSuccess, INT64_MIN},
-        {"9223372036854775808", 10, kOutOfRange, 0},      {"99999999999999999999999", 10, kOutOfRange, 0},
-        {"-17\r\n", 10, kSuccess, -17},                    {"42.9", 10, kSuccess, 42},
-        {"-zZ", 36, kSuccess, -(35 * 36 + 35)},            {"1012", 2, kSuccess, 5},
-        {"", 10, kBadArgument, 0},                         {"-", 10, kBadArgument, 0},
-        {"+5", 10, kBadArgument, 0},                       {" 5", 10, kBadArgument, 0},
+        {"9223372036854775807", 10, kSuccess, INT64_MAX}, {"9223372036854775808", 10, kOutOfRange, 0},
+        {"-17\r\n", 10, kSuccess, -17},                    {"-zZ", 36, kSuccess, -(35 * 36 + 35)},
+        {"+5", 10, kBadArgument, 0},                       {"", 10, kBadArgument, 0},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.text);
@@ -67,10 +64,7 @@ TEST(ParseDouble, ReadsNumbersAndTheControllersInvalidWords) {
         {"#INVALID_SUB", kSuccess, 1u},
         {"-1e999", kSuccess, 0xFFF0000000000000u},
         {"1e999", kFail, 0},
-        {"inf", kFail, 0},
         {"#INVALID_NANX", kBadArgument, 0},
-        {"abc", kBadArgument, 0},
-        {"", kBadArgument, 0},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.text);
@@ -94,10 +88,8 @@ TEST(ParseBool, ReadsWordsInAnyCaseAndNumbersAsNonZero) {
         bool value;
     };
     const Row rows[] = {
-        {"true", kSuccess, true},  {"OFF", kSuccess, false},       {"On\r\n", kSuccess, true},
-        {"off1", kSuccess, false}, {"ONE", kBadArgument, false},   {"OFFSET", kBadArgument, false},
-        {"2.5", kSuccess, true},   {"-0.0", kSuccess, false},      {"#INVALID_NAN", kSuccess, true},
-        {"1e999", kFail, false},   {"", kBadArgument, false},
+        {"OFF", kSuccess, false}, {"On\r\n", kSuccess, true}, {"OFFSET", kBadArgument, false},
+        {"2.5", kSuccess, true},  {"-0.0", kSuccess, false}, {"1e999", kFail, false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.text);
@@ -139,26 +131,6 @@ protected:
         return line == "bad" ? kFail : kSuccess;
     }
 };
-
-TEST(ByLineReplyParser, LinesSurviveEveryChunkBoundary) {
-    const std::string longLine(5000, 'a');
-    const std::string reply = "first line\r\n\tsecond\xE9\r\n" + longLine + "\n\r\nnot read\n";
-    for (std::size_t piece = 1; piece <= reply.size(); piece += piece < 40 ? 1 : 97) {
-        SCOPED_TRACE(piece);
-        RecordingParser parser;
-        std::uint32_t total = 0;
-        for (std::size_t at = 0; at < reply.size() && !parser.Finished(); at += piece) {
-            const auto n = static_cast<std::uint32_t>(std::min(piece, reply.size() - at));
-            std::uint32_t consumed = 0;
-            EXPECT_EQ(parser.Feed(reply.data() + at, n, consumed), kSuccess);
-            total += consumed;
-        }
-        EXPECT_EQ(parser.lines, (std::vector<std::string>{"first line", "\tsecond\xE9", longLine}));
-        EXPECT_TRUE(parser.Finished());
-        // Everything up to and including the line feed of the empty line.
-        EXPECT_EQ(total, reply.find("not read"));
-    }
-}
 
 TEST(ByLineReplyParser, AControlByteEndsTheReplyUnconsumed) {
     RecordingParser parser;

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "shared/xml/xml_document.h"
@@ -36,13 +37,10 @@ TEST(XmlReaderErrors, EachRefusalLeavesItsOwnText) {
         {"<a", "Not an XML file"},
         {" <?xml?><a/>", "Not an XML file"},
         {"\xFF\xFE<?x", "Only UTF-8 files accepted"},
-        {"\xFE\xFF<?x", "Only UTF-8 files accepted"},
-        {std::string("\0\0\xFE\xFF\0\0\0<", 8), "Only UTF-8 files accepted"},
         {"\x84\x31\x95\x33<?xml?><a/>", "Only UTF-8 files accepted"},
         {"\xEF\xBB\xBF<?xml version", "Closing '>' not found"},
         {"<a>text</a>", "Missing or invalid Xml header"},
         {"<?xml>", "Missing or invalid Xml header"},
-        {"<?x?>", "Missing or invalid Xml header"},
         {Xml("   "), "Content not found"},
         {Xml("<a/>"), "Content not found"},
         {Xml("<a>text"), "Content closing '<' not found"},
@@ -52,21 +50,15 @@ TEST(XmlReaderErrors, EachRefusalLeavesItsOwnText) {
         {Xml("<a><!-- note -->text</a>"), "Internal error"},
         {Xml("<a><></a>"), "Node error"},
         {Xml("<a>< b/></a>"), "Name not found after '<'"},
-        {Xml("<a></></a>"), "Name not found after '<'"},
         {Xml("<a></b/></a>"), "Closing tag error"},
         {Xml("<a b>"), "Value expected"},
-        {Xml("<a b=/>"), "Value expected"},
         {Xml("<a b= \"1\"/>"), "Quoted value expected"},
         {Xml("<a b='1'/>"), "Quoted value expected"},
-        {Xml("<a b c=\"1\"/>"), "Quoted value expected"},
         {Xml("<a b=\"1/>"), "Quotes not closed"},
-        {Xml("<a b=\"x>y\"/>"), "Quotes not closed"},
         {Xml("<a b=\"&;\"/>"), "XML character decode error"},
-        {Xml("<a>fish & chips</a>"), "XML character decode error"},
         {Xml("<a><b></a>"), "Tag not closed"},
         {Xml("<a></A>"), "Tag not closed"},
         {Xml("text<a/>"), "Xml error"},
-        {Xml("</a>"), "Xml error"},
     };
     for (const Refusal& refusal : refusals) {
         SCOPED_TRACE(refusal.input);
@@ -207,26 +199,19 @@ TEST(XmlReaderTree, DeepNestingParsesAndIsFreedWithoutOverflow) {
     EXPECT_EQ(unclosed.Error(), "Content not found");
 }
 
-TEST(XmlEntities, ReferencesDecodeInPlace) {
-    EXPECT_EQ(Decoded("a&amp;b"), "a&b");
-    EXPECT_EQ(Decoded("&lt;&gt;&quot;&tab;&nbsp;&NewLine;"), "<>\"\t \n");
-    EXPECT_EQ(Decoded("&#65;&#x41;&#X41;&#065;"), "AAAA");
-    EXPECT_EQ(Decoded("&#xE9;&#x20AC;&#xFFFF;"), "\xC3\xA9\xE2\x82\xAC\xEF\xBF\xBF");
-    EXPECT_EQ(Decoded("no references"), "no references");
-    EXPECT_EQ(Decoded(""), "");
-}
-
-TEST(XmlEntities, UnknownNamesStayAsWritten) {
-    EXPECT_EQ(Decoded("&apos;x&apos;"), "&apos;x&apos;");
-    EXPECT_EQ(Decoded("&amp;&LT;&amp;"), "&&LT;&");
-    EXPECT_EQ(Decoded("&a&amp;"), "&a&");
-}
-
-TEST(XmlEntities, MalformedReferencesFail) {
-    for (const char* text : {"&", "a & b", "&;", "&amp", "&#;", "&#x;", "&#12a;", "&#xG;", "&#x10000;",
-                             "&#65536;", "&#99999999999999999999;", "ok &amp; then &"}) {
-        EXPECT_EQ(Decoded(text), "<failed>") << text;
-    }
+// The fuzz target holds the decoder to a plain decoding; these rows pin the references it knows.
+TEST(XmlEntities, KnownReferencesDecodeInPlaceAndOthersStayOrFail) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"&lt;&gt;&quot;&tab;&nbsp;&NewLine;", "<>\"\t \n"},
+        {"&#65;&#x41;&#X41;&#065;", "AAAA"},
+        {"&#xE9;&#x20AC;&#xFFFF;", "\xC3\xA9\xE2\x82\xAC\xEF\xBF\xBF"},
+        {"&apos;&LT;&a&amp;", "&apos;&LT;&a&"},
+        {"a & b", "<failed>"},
+        {"&amp", "<failed>"},
+        {"&#12a;", "<failed>"},
+        {"&#x10000;", "<failed>"},
+    };
+    for (const auto& [text, expected] : rows) EXPECT_EQ(Decoded(text), expected) << text;
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // Plain sockets for tests that script the far end of a connection by hand.
 #pragma once
 
+#include <cstdint>
+
 #ifdef _WIN32
 #include <winsock2.h>
 #include <ws2tcpip.h>
@@ -33,6 +35,21 @@ inline bool Readable(RawSocket s, int milliseconds) {
     FD_SET(s, &set);
     timeval limit{milliseconds / 1000, (milliseconds % 1000) * 1000};
     return select(static_cast<int>(s + 1), &set, nullptr, nullptr, &limit) > 0;
+}
+
+// A socket bound to a free port of the loopback interface, listening unless the backlog is
+// negative; the port goes to `port`.
+inline RawSocket BoundToLoopback(int backlog, std::uint16_t& port) {
+    const RawSocket s = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address);
+    socklen_t length = sizeof address;
+    getsockname(s, reinterpret_cast<sockaddr*>(&address), &length);
+    port = ntohs(address.sin_port);
+    if (backlog >= 0) listen(s, backlog);
+    return s;
 }
 
 }  // namespace KovaTest
