@@ -8,4 +8,5 @@ kova_ensure_packages "${KOVA_RELEASE_PACKAGES[@]}"
 mkdir -p "$KOVA_BUILD_ROOT"
 kova_build release kova hello
 echo "== kova shell --echo examples/demo.kova"
-kova_port_locked "$KOVA_BUILD_ROOT/release/bin/kova" shell --echo "$KOVA_ROOT/examples/demo.kova"
+cd "$KOVA_ROOT"   # the demo names the example program by its place in the project
+kova_port_locked "$KOVA_BUILD_ROOT/release/bin/kova" shell --echo examples/demo.kova

@@ -74,6 +74,7 @@ void CompileMessage(void* user, uint32_t type, const char* program, uint32_t lin
                                        {"code", code},
                                        {"text", text ? Json(text) : Json()}});
     const bool problem = type == KOVA_COMPILE_ERROR || type == KOVA_COMPILE_WARNING || type == KOVA_COMPILE_LINK_ERROR;
+    if (type == KOVA_COMPILE_PASS) return;  // the end of the messages, nothing to tell
     if (!problem) {
         std::printf("%s %s\n", kind, program ? program : (text ? text : ""));
         return;
