@@ -30,8 +30,17 @@ ModuleHandle FindLoadedModule(const char* name) {
 
 ModuleHandle LoadModule(const char* path) { return Remember(dlopen(path, RTLD_LAZY)); }
 
+// Beside this module first, as Windows looks beside the application: a dlopen by bare name follows
+// the search path of whoever calls dlopen, which a sanitizer's interceptor or an application without
+// our folder in its runpath does not cover.
 ModuleHandle LoadModuleByName(const char* name) {
     const std::string file = std::string("lib") + name + ".so";
+    Dl_info self{};
+    if (dladdr(reinterpret_cast<void*>(&LoadModuleByName), &self) && self.dli_fname) {
+        std::string beside = self.dli_fname;
+        beside.resize(beside.find_last_of('/') + 1);  // npos + 1: no folder, the name alone
+        if (ModuleHandle module = dlopen((beside + file).c_str(), RTLD_LAZY)) return Remember(module);
+    }
     return LoadModule(file.c_str());
 }
 
