@@ -4,7 +4,7 @@
 #   windows     the MinGW-w64 cross build, its tests under Wine
 #   linux-asan  every test under AddressSanitizer and UndefinedBehaviorSanitizer
 #   linux-tsan  the tests that start threads under ThreadSanitizer
-#   fuzz        every libFuzzer target for KOVA_FUZZ_SECONDS (20) each
+#   fuzz        every libFuzzer target for KOVA_FUZZ_SECONDS (15) each
 # KOVA_PRESETS picks some of them. Runs every step even when one fails, so one run shows every
 # failure; exits non-zero on any.
 set -uo pipefail
@@ -25,7 +25,7 @@ run_preset() {
     local preset=$1
     case $preset in
         fuzz)
-            kova_build fuzz && bash "$KOVA_ROOT/scripts/fuzz.sh" "${KOVA_FUZZ_SECONDS:-20}" ;;
+            kova_build fuzz && bash "$KOVA_ROOT/scripts/fuzz.sh" "${KOVA_FUZZ_SECONDS:-15}" ;;
         linux)
             kova_build linux && kova_ctest linux && shuffled_run ;;
         *)
