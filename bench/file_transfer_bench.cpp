@@ -18,6 +18,7 @@
 
 #include "shared/transfer/crc.h"
 #include "shared/transfer/file_transfer.h"
+#include "../tests/support/raw_socket.h"
 
 namespace {
 
@@ -57,19 +58,6 @@ const std::string& ContentPath() {
     return path;
 }
 
-int Listener(std::uint16_t& port) {
-    const int s = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    socklen_t length = sizeof address;
-    getsockname(s, reinterpret_cast<sockaddr*>(&address), &length);
-    port = ntohs(address.sin_port);
-    listen(s, 1);
-    return s;
-}
-
 int Connect(std::uint16_t port) {
     const int s = socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in address{};
@@ -94,7 +82,7 @@ void SendAll(int s, const char* bytes, std::size_t count) {
 class LoopbackController {
 public:
     explicit LoopbackController(bool serveDownload) {
-        listener_ = Listener(port_);
+        listener_ = KovaTest::BoundToLoopback(1, port_);
         thread_ = std::thread([this, serveDownload] { serveDownload ? Serve() : Accept(); });
     }
     ~LoopbackController() {
@@ -211,7 +199,7 @@ void BM_RawLoopbackCopy(benchmark::State& state) {
     const auto start = std::chrono::steady_clock::now();
     for (auto _ : state) {
         std::uint16_t port = 0;
-        const int listener = Listener(port);
+        const int listener = KovaTest::BoundToLoopback(1, port);
         std::thread reader([listener] {
             const int s = accept(listener, nullptr, nullptr);
             char chunk[256];
